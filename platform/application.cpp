@@ -1,0 +1,199 @@
+#include "platform/application.h"
+
+#include <algorithm>
+
+namespace plat {
+
+namespace {
+// Handlers are copied before they run: a handler may replace itself.
+template <class F, class... A>
+void call(const F& handler, A... args) {
+    if (!handler) return;
+    F copy = handler;
+    copy(args...);
+}
+}  // namespace
+
+Application::Application(std::unique_ptr<Backend> backend, std::unique_ptr<SoundBackend> sound)
+    : backend_(std::move(backend)), sound_(std::move(sound)) {
+    status_due_ = tick() + kPeriodeStatutSon;
+}
+
+Application::~Application() = default;
+
+void Application::unregister_form(Form& f) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());
+    to_activate_.erase(std::remove(to_activate_.begin(), to_activate_.end(), &f), to_activate_.end());
+    if (visible_ == &f) visible_ = nullptr;
+}
+
+// ---------------------------------------------------------------- waits
+
+void Application::wait_with_events(std::uint32_t ms) { service_until(tick() + ms, true); }
+
+void Application::wait(std::uint32_t ms) { service_until(tick() + ms, false); }
+
+void Application::service_until(std::uint32_t deadline, bool with_events) {
+    while (!quitting_) {
+        if (with_events) dispatch_pending();
+        repaint();
+        if (quitting_ || tick() >= deadline) return;
+        backend_->sleep_until(with_events ? next_due(deadline) : deadline, with_events);
+    }
+}
+
+void Application::do_events() {
+    dispatch_pending();
+    repaint();
+}
+
+void Application::run() {
+    constexpr std::uint32_t kLongtemps = 60'000;
+    while (!quitting_) {
+        dispatch_pending();
+        repaint();
+        if (quitting_) break;
+        backend_->sleep_until(next_due(tick() + kLongtemps), true);
+    }
+}
+
+std::uint32_t Application::next_due(std::uint32_t deadline) const {
+    std::uint32_t due = deadline;
+    if (on_sound_status && !in_status_) due = std::min(due, status_due_);
+    for (const Form* f : forms_)
+        for (const Timer* t : f->timers())
+            if (t->pending()) due = std::min(due, t->due());
+    return due;
+}
+
+// ---------------------------------------------------------------- dispatch
+
+void Application::dispatch_pending() {
+    run_activations();
+    while (!quitting_) {
+        auto e = backend_->poll();
+        if (!e) break;
+        handle(*e);
+        run_activations();
+    }
+    if (quitting_) return;
+    fire_timers();
+    fire_sound_status();
+}
+
+void Application::run_activations() {
+    while (!to_activate_.empty() && !quitting_) {
+        Form* f = to_activate_.front();
+        to_activate_.pop_front();
+        call(f->on_activate);
+    }
+}
+
+void Application::handle(const InputEvent& e) {
+    switch (e.kind) {
+        case InputEvent::Kind::quit:
+            if (on_close_request)
+                call(on_close_request);
+            else
+                quit();
+            break;
+        case InputEvent::Kind::mouse_move: mouse_move(e.x, e.y); break;
+        case InputEvent::Kind::mouse_down: mouse_down(e.x, e.y, e.button); break;
+        case InputEvent::Kind::mouse_up: mouse_up(e.x, e.y, e.button); break;
+    }
+}
+
+// A disabled control takes the mouse away from what lies under it but runs
+// nothing; the background of the form gets what falls outside every control.
+void Application::mouse_move(int x, int y) {
+    if (!visible_) return;
+    Control* c = visible_->control_at(x, y);
+    if (!c)
+        call(visible_->on_mouse_move);
+    else if (c->enabled())
+        call(c->on_mouse_move);
+}
+
+void Application::mouse_down(int x, int y, int button) {
+    if (!visible_) return;
+    Control* c = visible_->control_at(x, y);
+    pressed_ = c && c->enabled() ? c : nullptr;
+    if (pressed_) call(pressed_->on_mouse_down, button);
+}
+
+void Application::mouse_up(int x, int y, int button) {
+    if (!visible_) return;
+    Control* pressed = pressed_;
+    pressed_ = nullptr;
+    Control* c = visible_->control_at(x, y);
+    if (c && c == pressed && c->live() && button == kBoutonGauche && &c->form() == visible_) call(c->on_click);
+}
+
+void Application::fire_timers() {
+    std::uint32_t now = tick();
+    std::vector<Timer*> all;
+    for (Form* f : forms_) all.insert(all.end(), f->timers().begin(), f->timers().end());
+    for (Timer* t : all) {
+        if (quitting_) return;
+        t->fire_if_due(now);
+    }
+}
+
+void Application::fire_sound_status() {
+    if (!on_sound_status || in_status_ || tick() < status_due_) return;
+    status_due_ = tick() + kPeriodeStatutSon;
+    in_status_ = true;
+    call(on_sound_status);
+    in_status_ = false;
+}
+
+// ---------------------------------------------------------------- forms
+
+void Application::show(Form& form) {
+    pressed_ = nullptr;
+    visible_ = &form;
+    to_activate_.push_back(&form);
+    repaint();
+}
+
+void Application::hide(Form& form) {
+    if (visible_ == &form) visible_ = nullptr;
+}
+
+Form* Application::form(const std::string& name) const {
+    for (Form* f : forms_)
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- screen
+
+void Application::repaint() {
+    if (!backend_->displays()) return;
+    if (visible_)
+        visible_->draw(canvas_);
+    else
+        canvas_.clear(couleurs::noir);
+    backend_->present(canvas_.picture());
+}
+
+const Picture& Application::render(const Form& form) {
+    form.draw(canvas_);
+    return canvas_.picture();
+}
+
+// ---------------------------------------------------------------- pointer
+
+int Application::hide_pointer_once() {
+    --pointer_count_;
+    backend_->show_cursor(pointer_count_ >= 0);
+    return pointer_count_;
+}
+
+int Application::show_pointer_once() {
+    ++pointer_count_;
+    backend_->show_cursor(pointer_count_ >= 0);
+    return pointer_count_;
+}
+
+}  // namespace plat

@@ -1,0 +1,96 @@
+#pragma once
+// The application: the forms, the one visible form, the event loop and the
+// waits. Everything runs on one thread; a wait that services events runs
+// other handlers inside the handler that waits, as the games expect.
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/canvas.h"
+#include "platform/form.h"
+#include "platform/sound.h"
+
+namespace plat {
+
+class Application {
+public:
+    Application(std::unique_ptr<Backend> backend, std::unique_ptr<SoundBackend> sound);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // ---- clock and waits ----
+    std::uint32_t tick() { return backend_->tick(); }
+    // Services events (handlers may run inside) until ms have passed.
+    void wait_with_events(std::uint32_t ms);
+    // Repaints but runs no handler until ms have passed.
+    void wait(std::uint32_t ms);
+    // Runs whatever is pending once, as DoEvents does.
+    void do_events();
+    // The main loop, until quit().
+    void run();
+    // Every wait returns at once from now on, and run() ends.
+    void quit() { quitting_ = true; }
+    bool quitting() const { return quitting_; }
+    // Closing the window or SIGTERM: the shell saves before it quits.
+    std::function<void()> on_close_request;
+
+    // ---- forms ----
+    void show(Form& form);
+    void hide(Form& form);
+    Form* visible_form() const { return visible_; }
+    Form* form(const std::string& name) const;
+    const std::vector<Form*>& forms() const { return forms_; }
+
+    // ---- screen ----
+    void repaint();
+    // Draws a form as it would look now, for PNG files and checks.
+    const Picture& render(const Form& form);
+    void set_fullscreen(bool f) { backend_->set_fullscreen(f); }
+
+    // ---- pointer: a display count as the system keeps one ----
+    int hide_pointer_once();
+    int show_pointer_once();
+    void move_pointer(int x, int y) { backend_->warp_pointer(x, y); }
+
+    // ---- sound ----
+    SoundBackend& sound() { return *sound_; }
+    // Raised every status period while set: the ambient sound's status notice.
+    std::function<void()> on_sound_status;
+    static constexpr std::uint32_t kPeriodeStatutSon = 1000;
+
+private:
+    friend class Form;
+    void register_form(Form& f) { forms_.push_back(&f); }
+    void unregister_form(Form& f);
+
+    void dispatch_pending();
+    void run_activations();
+    void handle(const InputEvent& e);
+    void mouse_move(int x, int y);
+    void mouse_down(int x, int y, int button);
+    void mouse_up(int x, int y, int button);
+    void fire_timers();
+    void fire_sound_status();
+    std::uint32_t next_due(std::uint32_t deadline) const;
+    void service_until(std::uint32_t deadline, bool with_events);
+
+    std::unique_ptr<Backend> backend_;
+    std::unique_ptr<SoundBackend> sound_;
+    Canvas canvas_;
+    std::vector<Form*> forms_;
+    Form* visible_ = nullptr;
+    std::deque<Form*> to_activate_;
+    Control* pressed_ = nullptr;
+    int pointer_count_ = 0;
+    std::uint32_t status_due_ = 0;
+    bool in_status_ = false;
+    bool quitting_ = false;
+};
+
+}  // namespace plat

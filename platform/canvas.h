@@ -1,0 +1,44 @@
+#pragma once
+// The 640 × 480 drawing surface every form paints on. The window shows it
+// scaled; the bench saves it to PNG. Drawing is software only, so a frame
+// looks the same on every machine.
+#include <string>
+
+#include "platform/geometry.h"
+#include "platform/picture.h"
+
+namespace plat {
+
+enum class Align { left, right, center };
+
+struct TextStyle {
+    int size = 12;  // points at 96 dpi, as a form design gives font sizes
+    bool bold = false;
+    Couleur color = couleurs::noir;
+    Align align = Align::left;
+    bool wrap = true;  // wrap inside the width
+    bool operator==(const TextStyle&) const = default;
+};
+
+class Canvas {
+public:
+    Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    void clear(Couleur couleur);
+    void fill(const Rect& zone, Couleur couleur);
+    void outline(const Rect& zone, Couleur couleur);
+    void draw(const Picture& image, int x, int y, const Rect& limite);
+
+    const Picture& picture() const { return image_; }
+
+private:
+    Picture image_;
+};
+
+// Text drawn once into a picture (the caller caches it): Windows-1252 text,
+// character 13 breaks the line.
+PicturePtr render_text(const std::string& texte_cp1252, const TextStyle& style, int largeur);
+
+}  // namespace plat

@@ -1,0 +1,78 @@
+#include "platform/controls.h"
+
+#include <algorithm>
+
+#include "platform/application.h"
+#include "platform/form.h"
+
+namespace plat {
+
+namespace {
+const Couleur kFaceBouton{0xE8D8C8};
+const Couleur kBordBouton{0x6A4A2A};
+const Couleur kTexteGrise{0x909090};
+}  // namespace
+
+Control::Control(Form& form, std::string name, int index) : form_(form), name_(std::move(name)), index_(index) {
+    form_.add(this);
+}
+
+bool Control::shown() const { return visible_ && (!parent_ || parent_->shown()); }
+
+void Label::refresh() { form().app().repaint(); }
+
+void Label::draw(Canvas& canvas) const {
+    Rect b = bounds();
+    if (opaque_) canvas.fill(b, back_);
+    if (border_) canvas.outline(b, couleurs::noir);
+    if (caption_ != rendered_caption_ || !(style_ == rendered_style_) || b.w != rendered_width_) {
+        rendered_ = render_text(caption_, style_, b.w);
+        rendered_caption_ = caption_;
+        rendered_style_ = style_;
+        rendered_width_ = b.w;
+    }
+    if (!rendered_) return;
+    int x = b.x;
+    if (!style_.wrap && style_.align == Align::center) x += (b.w - rendered_->width()) / 2;
+    if (!style_.wrap && style_.align == Align::right) x += b.w - rendered_->width();
+    canvas.draw(*rendered_, x, b.y, b);
+}
+
+void Image::draw(Canvas& canvas) const {
+    if (picture_) canvas.draw(*picture_, left(), top(), bounds());
+}
+
+void Button::draw(Canvas& canvas) const {
+    Rect b = bounds();
+    canvas.fill(b, kFaceBouton);
+    canvas.outline(b, kBordBouton);
+    if (caption_ != rendered_caption_ || enabled() != rendered_enabled_ || !rendered_) {
+        TextStyle style{font_size_, true, enabled() ? kBordBouton : kTexteGrise, Align::center, false};
+        rendered_ = render_text(caption_, style, b.w);
+        rendered_caption_ = caption_;
+        rendered_enabled_ = enabled();
+    }
+    if (rendered_)
+        canvas.draw(*rendered_, b.x + (b.w - rendered_->width()) / 2, b.y + (b.h - rendered_->height()) / 2, b);
+}
+
+Timer::Timer(Form& form, std::uint32_t interval_ms) : form_(form), interval_(interval_ms) { form_.add(this); }
+
+Timer::~Timer() { form_.remove(this); }
+
+void Timer::set_enabled(bool e) {
+    if (e && !enabled_) due_ = form_.app().tick() + interval_;
+    enabled_ = e;
+}
+
+void Timer::fire_if_due(std::uint32_t now) {
+    // A tick never runs inside its own handler: a wait inside it would
+    // otherwise start the same tick again.
+    if (!enabled_ || running_ || interval_ == 0 || now < due_) return;
+    due_ = now + interval_;
+    running_ = true;
+    if (on_tick) on_tick();
+    running_ = false;
+}
+
+}  // namespace plat

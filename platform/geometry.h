@@ -1,0 +1,35 @@
+#pragma once
+// Positions, sizes and colours as a form design gives them: pixels of the
+// 640 × 480 canvas, colours as 0xBBGGRR numbers.
+#include <cstdint>
+
+namespace plat {
+
+inline constexpr int kLargeurEcran = 640;
+inline constexpr int kHauteurEcran = 480;
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool contient(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+    bool operator==(const Rect&) const = default;
+};
+
+// A colour written 0xBBGGRR: red 0x0000FF, green 0x00FF00, blue 0xFF0000.
+struct Couleur {
+    std::uint32_t bgr = 0;
+    constexpr std::uint8_t r() const { return bgr & 0xFF; }
+    constexpr std::uint8_t g() const { return (bgr >> 8) & 0xFF; }
+    constexpr std::uint8_t b() const { return (bgr >> 16) & 0xFF; }
+    bool operator==(const Couleur&) const = default;
+};
+
+namespace couleurs {
+inline constexpr Couleur noir{0x000000};
+inline constexpr Couleur blanc{0xFFFFFF};
+inline constexpr Couleur rouge{0x0000FF};
+inline constexpr Couleur vert{0x00FF00};
+inline constexpr Couleur jaune{0x00FFFF};
+inline constexpr Couleur bleu{0xFF0000};
+}  // namespace couleurs
+
+}  // namespace plat

@@ -1,0 +1,52 @@
+#include "platform/picture.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <stdexcept>
+
+namespace plat {
+
+namespace {
+// Every picture is kept in one pixel format so blits never convert.
+constexpr Uint32 kFormat = SDL_PIXELFORMAT_ARGB8888;
+}
+
+Picture::Picture(SDL_Surface* surface) : surface_(surface) {}
+Picture::~Picture() { SDL_FreeSurface(surface_); }
+
+int Picture::width() const { return surface_->w; }
+int Picture::height() const { return surface_->h; }
+
+PicturePtr Picture::clip(int x, int y, int w, int h) const {
+    SDL_Surface* part = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, kFormat);
+    if (!part) throw std::runtime_error(SDL_GetError());
+    SDL_Rect src{x, y, w, h};
+    SDL_SetSurfaceBlendMode(surface_, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(surface_, &src, part, nullptr);
+    return std::make_shared<Picture>(part);
+}
+
+Couleur Picture::pixel_at(int x, int y) const {
+    auto* ligne = static_cast<const Uint8*>(surface_->pixels) + y * surface_->pitch;
+    Uint32 valeur = reinterpret_cast<const Uint32*>(ligne)[x];
+    Uint8 r, g, b;
+    SDL_GetRGB(valeur, surface_->format, &r, &g, &b);
+    return Couleur{static_cast<std::uint32_t>(r | (g << 8) | (b << 16))};
+}
+
+PicturePtr load_picture(const std::filesystem::path& chemin) {
+    SDL_Surface* brute = IMG_Load(chemin.string().c_str());
+    if (!brute) throw std::runtime_error("Image introuvable ou illisible : " + chemin.string());
+    SDL_Surface* convertie = SDL_ConvertSurfaceFormat(brute, kFormat, 0);
+    SDL_FreeSurface(brute);
+    if (!convertie) throw std::runtime_error("Image illisible : " + chemin.string());
+    return std::make_shared<Picture>(convertie);
+}
+
+void save_png(const Picture& image, const std::filesystem::path& chemin) {
+    if (IMG_SavePNG(image.surface(), chemin.string().c_str()) != 0)
+        throw std::runtime_error("Impossible d'écrire " + chemin.string());
+}
+
+}  // namespace plat

@@ -1,0 +1,121 @@
+// The real screen: one SDL window, full-screen desktop, showing the 640 × 480
+// canvas letterboxed. The user's display mode is never changed; leaving full
+// screen is the restore.
+#include <SDL.h>
+
+#include <stdexcept>
+
+#include "platform/backend.h"
+#include "platform/geometry.h"
+
+namespace plat {
+
+namespace {
+
+// SDL_WaitEventTimeout may oversleep by a scheduler slice; the last
+// milliseconds before a deadline are slept in 1 ms steps instead.
+constexpr std::uint32_t kMargeReveil = 2;
+
+int bouton(Uint8 sdl_button) {
+    switch (sdl_button) {
+        case SDL_BUTTON_RIGHT: return 2;
+        case SDL_BUTTON_MIDDLE: return 4;
+        default: return 1;
+    }
+}
+
+class WindowBackend : public Backend {
+public:
+    WindowBackend() {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
+            throw std::runtime_error(std::string("Impossible d'ouvrir l'écran : ") + SDL_GetError());
+        window_ = SDL_CreateWindow("Lexirama", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kLargeurEcran,
+                                   kHauteurEcran, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (!window_) throw std::runtime_error(std::string("Impossible d'ouvrir la fenêtre : ") + SDL_GetError());
+        renderer_ = SDL_CreateRenderer(window_, -1, 0);
+        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        if (!renderer_) throw std::runtime_error(SDL_GetError());
+        SDL_RenderSetLogicalSize(renderer_, kLargeurEcran, kHauteurEcran);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kLargeurEcran,
+                                     kHauteurEcran);
+    }
+    ~WindowBackend() override {
+        SDL_DestroyTexture(texture_);
+        SDL_DestroyRenderer(renderer_);
+        SDL_DestroyWindow(window_);
+    }
+
+    std::uint32_t tick() override { return SDL_GetTicks(); }
+
+    std::optional<InputEvent> poll() override {
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) {
+            if (auto converted = convert(e)) return converted;
+        }
+        return std::nullopt;
+    }
+
+    void sleep_until(std::uint32_t deadline, bool wake_on_input) override {
+        for (;;) {
+            std::uint32_t now = SDL_GetTicks();
+            if (now >= deadline) return;
+            std::uint32_t reste = deadline - now;
+            if (!wake_on_input) {
+                SDL_Delay(reste);
+                continue;
+            }
+            if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return;
+            if (reste > kMargeReveil) {
+                if (SDL_WaitEventTimeout(nullptr, static_cast<int>(reste - kMargeReveil))) return;
+            } else {
+                SDL_Delay(1);
+            }
+        }
+    }
+
+    bool displays() const override { return true; }
+
+    void present(const Picture& canvas) override {
+        SDL_Surface* s = canvas.surface();
+        SDL_UpdateTexture(texture_, nullptr, s->pixels, s->pitch);
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+        SDL_RenderPresent(renderer_);
+    }
+
+    void show_cursor(bool visible) override { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+
+    void warp_pointer(int x, int y) override {
+        int wx = 0, wy = 0;
+        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+        SDL_WarpMouseInWindow(window_, wx, wy);
+    }
+
+    void set_fullscreen(bool fullscreen) override {
+        SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    }
+
+private:
+    std::optional<InputEvent> convert(const SDL_Event& e) const {
+        switch (e.type) {
+            case SDL_QUIT: return InputEvent{InputEvent::Kind::quit};
+            case SDL_MOUSEMOTION: return InputEvent{InputEvent::Kind::mouse_move, e.motion.x, e.motion.y, 0};
+            case SDL_MOUSEBUTTONDOWN:
+                return InputEvent{InputEvent::Kind::mouse_down, e.button.x, e.button.y, bouton(e.button.button)};
+            case SDL_MOUSEBUTTONUP:
+                return InputEvent{InputEvent::Kind::mouse_up, e.button.x, e.button.y, bouton(e.button.button)};
+            default: return std::nullopt;
+        }
+    }
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> make_window_backend() { return std::make_unique<WindowBackend>(); }
+
+}  // namespace plat

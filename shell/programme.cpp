@@ -1,0 +1,20 @@
+#include "shell/programme.h"
+
+#include "games/jeux.h"
+
+Programme::Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<plat::SoundBackend> sound,
+                     std::filesystem::path dossier, std::uint32_t graine)
+    : app(std::move(backend), std::move(sound)),
+      routines(app, std::move(dossier), graine),
+      demande_prenom(routines),
+      depart(routines),
+      jeux(creer_jeux(routines)) {
+    // Closing the window or SIGTERM leaves the way the quit picture does.
+    app.on_close_request = [this] { depart.quitter(); };
+}
+
+Programme::~Programme() = default;
+
+void Programme::demarrer() { ::demarrer(routines, chargement, titre); }
+
+void Programme::executer() { app.run(); }

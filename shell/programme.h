@@ -1,0 +1,33 @@
+#pragma once
+// The whole program put together: the application, the shared routines,
+// the shell's screens and the games. main() builds one with the real window
+// and sound; the tests build one on the bench.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "core/routines.h"
+#include "platform/application.h"
+#include "shell/chargement.h"
+#include "shell/demande_prenom.h"
+#include "shell/depart.h"
+
+class Programme {
+public:
+    Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<plat::SoundBackend> sound,
+              std::filesystem::path dossier, std::uint32_t graine);
+    ~Programme();
+
+    // The start-up up to the name screen, then the event loop until quit.
+    void demarrer();
+    void executer();
+
+    plat::Application app;
+    Routines routines;
+    Chargement chargement{app};
+    Titre titre{app};
+    DemandePrenom demande_prenom;
+    Depart depart;
+    std::vector<std::unique_ptr<plat::Form>> jeux;
+};

@@ -1,0 +1,56 @@
+#pragma once
+// The headless bench: the real program on a virtual clock, with scripted
+// mouse input and a record of every sound played. Pictures come from the
+// build; word files and the player file are small fixtures of each test.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "platform/headless.h"
+#include "platform/sound.h"
+#include "shell/programme.h"
+
+class Bench {
+public:
+    explicit Bench(std::uint32_t graine = 1);
+    ~Bench();
+
+    // Writes a file into the bench's data folder (a word file, a player file).
+    void ecrire_datas(const std::string& nom, const std::string& octets);
+    std::filesystem::path datas() const { return dossier_ / "datas"; }
+
+    // Runs the start-up up to the name screen.
+    void demarrer();
+
+    // Mouse on a control of the visible form, by name and index, now; the
+    // handlers run to their end (their waits move the virtual clock).
+    void cliquer(const std::string& controle, int index = -1);
+    void survoler(const std::string& controle, int index = -1);
+    void appuyer(const std::string& controle, int index, int bouton);
+    void survoler_fond(int x, int y);
+    // The same, arriving ms from now: inside whatever wait runs then.
+    void cliquer_dans(std::uint32_t ms, const std::string& controle, int index = -1);
+
+    // Lets the virtual clock run, servicing events and timers.
+    void attendre(std::uint32_t ms);
+    std::uint32_t maintenant() { return app().tick(); }
+
+    plat::Form& visible();
+    plat::Control& controle(const std::string& nom, int index = -1);
+    plat::Label& label(const std::string& nom, int index = -1);
+    void enregistrer_png(const std::string& form, const std::filesystem::path& chemin);
+
+    plat::Application& app() { return programme_->app; }
+    Routines& r() { return programme_->routines; }
+    EtatPartage& etat() { return programme_->routines.etat; }
+    Programme& programme() { return *programme_; }
+    plat::HeadlessBackend& backend() { return *backend_; }
+    plat::RecordingSound& sons() { return *sons_; }
+
+private:
+    void planifier(std::uint32_t quand, const std::string& controle, int index, bool clic, int bouton);
+    std::filesystem::path dossier_;
+    plat::HeadlessBackend* backend_;
+    plat::RecordingSound* sons_;
+    std::unique_ptr<Programme> programme_;
+};

@@ -1,0 +1,100 @@
+// The window runtime on the bench: waits, timers, mouse routing.
+#include <gtest/gtest.h>
+
+#include "platform/application.h"
+#include "platform/headless.h"
+
+namespace {
+
+struct Ecran : plat::Form {
+    explicit Ecran(plat::Application& app) : plat::Form(app, "ecran") {
+        bouton.place(10, 10, 100, 30);
+        dessus.place(10, 10, 50, 30);  // covers the left half of the button
+        cache.place(200, 200, 50, 50);
+        cache.set_visible(false);
+    }
+    plat::Image bouton{*this, "bouton"};
+    plat::Image dessus{*this, "dessus"};
+    plat::Image cache{*this, "cache"};
+    plat::Timer minuterie{*this, 100};
+};
+
+class PlatformTest : public ::testing::Test {
+protected:
+    PlatformTest() {
+        auto b = std::make_unique<plat::HeadlessBackend>();
+        backend_ = b.get();
+        app_ = std::make_unique<plat::Application>(std::move(b), std::make_unique<plat::RecordingSound>());
+        ecran_ = std::make_unique<Ecran>(*app_);
+        ecran_->show();
+        app_->do_events();
+    }
+    void cliquer(int x, int y, std::uint32_t quand) {
+        using K = plat::InputEvent::Kind;
+        backend_->schedule(quand, {K::mouse_down, x, y, 1});
+        backend_->schedule(quand, {K::mouse_up, x, y, 1});
+    }
+    plat::HeadlessBackend* backend_;
+    std::unique_ptr<plat::Application> app_;
+    std::unique_ptr<Ecran> ecran_;
+};
+
+TEST_F(PlatformTest, AClickInsideAWaitRunsBeforeTheWaitEnds) {
+    std::uint32_t debut = app_->tick();
+    std::uint32_t clic = 0;
+    ecran_->bouton.on_click = [&] { clic = app_->tick(); };
+    cliquer(80, 20, debut + 120);
+    app_->wait_with_events(300);
+    EXPECT_EQ(clic, debut + 120);
+    EXPECT_EQ(app_->tick(), debut + 300);
+}
+
+TEST_F(PlatformTest, PlainWaitRunsNoHandler) {
+    int clics = 0;
+    ecran_->bouton.on_click = [&] { ++clics; };
+    cliquer(80, 20, app_->tick() + 10);
+    app_->wait(50);
+    EXPECT_EQ(clics, 0);
+    app_->do_events();
+    EXPECT_EQ(clics, 1);
+}
+
+TEST_F(PlatformTest, DisabledHiddenAndCoveredControlsReceiveNothing) {
+    int bouton = 0, dessus = 0, cache = 0;
+    ecran_->bouton.on_click = [&] { ++bouton; };
+    ecran_->dessus.on_click = [&] { ++dessus; };
+    ecran_->cache.on_click = [&] { ++cache; };
+    cliquer(20, 20, app_->tick());   // the top control takes it
+    cliquer(220, 220, app_->tick()); // hidden
+    app_->do_events();
+    ecran_->dessus.set_enabled(false);
+    cliquer(20, 20, app_->tick());   // disabled, and the button below gets nothing either
+    app_->do_events();
+    EXPECT_EQ(std::tuple(bouton, dessus, cache), std::tuple(0, 1, 0));
+}
+
+TEST_F(PlatformTest, TimersTickWhileEnabledAndNeverInsideThemselves) {
+    int ticks = 0;
+    ecran_->minuterie.on_tick = [&] {
+        ++ticks;
+        app_->wait_with_events(250);  // longer than the interval
+    };
+    ecran_->minuterie.set_enabled(true);
+    app_->wait_with_events(1000);
+    EXPECT_GE(ticks, 2);
+    EXPECT_LE(ticks, 4);
+    ecran_->minuterie.set_enabled(false);
+    int avant = ticks;
+    app_->wait_with_events(1000);
+    EXPECT_EQ(ticks, avant);
+}
+
+TEST_F(PlatformTest, QuitEndsEveryWaitAtOnce) {
+    ecran_->bouton.on_click = [&] { app_->quit(); };
+    std::uint32_t debut = app_->tick();
+    cliquer(80, 20, debut + 10);
+    app_->wait_with_events(5000);
+    EXPECT_EQ(app_->tick(), debut + 10);
+}
+
+}  // namespace
