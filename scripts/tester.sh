@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: unit and bench tests, the word
+# files against the French dictionary, the same tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, the fuzzers for a few seconds, and the
+# end-to-end test of the real program in a window under Xvfb.
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$racine"
+scripts/dependances.sh tests
+jobs="$(nproc)"
+
+echo "== construction et tests"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEXIRAMA_TESTS=ON > /dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== tests sous AddressSanitizer et UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DLEXIRAMA_SANITIZE=ON -DLEXIRAMA_TESTS=ON \
+  -DLEXIRAMA_ASSETS=OFF -DLEXIRAMA_TEST_ASSETS_DIR="$racine/build" > /dev/null
+cmake --build build-asan -j"$jobs" --target lexirama_tests
+ASAN_OPTIONS=detect_leaks=0 build-asan/tests/lexirama_tests --gtest_brief=1
+
+if [ -x tests/fuzz/run.sh ]; then
+  echo "== fuzzers"
+  tests/fuzz/run.sh 10
+fi
+
+if [ -x tests/e2e/run.sh ]; then
+  echo "== de bout en bout"
+  tests/e2e/run.sh build
+fi
+echo "== tout est bon"
