@@ -187,6 +187,14 @@ void Routines::retour_menu(plat::Form& jeu) {
     fermer_fichiers();
 }
 
+void Routines::quitter_sur_erreur(plat::Form& jeu, const std::string& message) {
+    avis_menu_ = message;
+    if (plat::Form* menu = app.form("depart")) menu->show();
+    jeu.hide();
+    fermer_fichiers();
+    montrer_pointeur();
+}
+
 // ---------------------------------------------------------------- files
 
 void Routines::ouvrir_fichier(std::function<void()> fermer) {

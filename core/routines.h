@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "core/etat.h"
 #include "platform/application.h"
@@ -80,6 +81,12 @@ public:
     // Back to the menu: the leaving sound, the menu shown, every file closed.
     void retour_menu(plat::Form& jeu);
 
+    // A word file that cannot be read: the game closes, the menu comes back
+    // and says why; score and progress stay as they were.
+    void quitter_sur_erreur(plat::Form& jeu, const std::string& message);
+    // The message the menu shows once in place of its resting caption.
+    std::string prendre_avis() { return std::exchange(avis_menu_, {}); }
+
     // ---- files: one open at a time ----
     // The game that opens its word file says how to close it.
     void ouvrir_fichier(std::function<void()> fermer);
@@ -92,6 +99,7 @@ private:
     std::map<std::string, plat::PicturePtr> images_;
     std::function<void()> fermer_fichier_ouvert_;
     int park_x_ = 0, park_y_ = 0;
+    std::string avis_menu_;
 };
 
 // Texts of the hint label.

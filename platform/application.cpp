@@ -110,14 +110,14 @@ void Application::mouse_move(int x, int y) {
     Control* c = visible_->control_at(x, y);
     if (!c)
         call(visible_->on_mouse_move);
-    else if (c->enabled())
+    else if (c->active())
         call(c->on_mouse_move);
 }
 
 void Application::mouse_down(int x, int y, int button) {
     if (!visible_) return;
     Control* c = visible_->control_at(x, y);
-    pressed_ = c && c->enabled() ? c : nullptr;
+    pressed_ = c && c->active() ? c : nullptr;
     if (pressed_) call(pressed_->on_mouse_down, button);
 }
 

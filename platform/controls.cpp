@@ -19,6 +19,8 @@ Control::Control(Form& form, std::string name, int index) : form_(form), name_(s
 
 bool Control::shown() const { return visible_ && (!parent_ || parent_->shown()); }
 
+bool Control::active() const { return enabled_ && (!parent_ || parent_->active()); }
+
 void Label::refresh() { form().app().repaint(); }
 
 void Label::draw(Canvas& canvas) const {

@@ -40,8 +40,10 @@ public:
     void set_enabled(bool e) { enabled_ = e; }
     // Shown on screen: visible itself and inside a visible frame.
     bool shown() const;
-    // Receives the mouse: shown and enabled.
-    bool live() const { return shown() && enabled_; }
+    // Enabled itself and inside an enabled frame.
+    bool active() const;
+    // Receives the mouse: shown and active.
+    bool live() const { return shown() && active(); }
 
     // A frame hides and disables what lies inside it.
     void put_in(const Control& frame) { parent_ = &frame; }

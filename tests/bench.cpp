@@ -3,6 +3,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "platform/text.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -27,6 +29,19 @@ void lier_images(const fs::path& datas) {
 
 }  // namespace
 
+std::string fichier_de_mots(const std::vector<std::vector<std::string>>& enregistrements) {
+    std::string octets;
+    for (const auto& champs : enregistrements) {
+        if (!octets.empty()) octets += "\r\n";
+        for (std::size_t i = 0; i < champs.size(); ++i) {
+            std::string code = cp1252(champs[i]);
+            for (char& c : code) c = static_cast<char>(static_cast<unsigned char>(c) + 4);
+            octets += (i ? "," : "") + ('"' + code + '"');
+        }
+    }
+    return octets + "\r\n";
+}
+
 Bench::Bench(std::uint32_t graine) : dossier_(dossier_temporaire()) {
     lier_images(datas());
     auto backend = std::make_unique<plat::HeadlessBackend>();
@@ -48,6 +63,13 @@ void Bench::ecrire_datas(const std::string& nom, const std::string& octets) {
 
 void Bench::demarrer() {
     programme_->demarrer();
+    app().do_events();
+}
+
+void Bench::ouvrir(const std::string& form) {
+    plat::Form* f = app().form(form);
+    if (!f) throw std::runtime_error("pas d'écran " + form);
+    f->show();
     app().do_events();
 }
 

@@ -5,10 +5,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/headless.h"
 #include "platform/sound.h"
 #include "shell/programme.h"
+
+// A word file as the game reads it: one record per line, every text
+// field shifted by 4 codes (texts given in UTF-8).
+std::string fichier_de_mots(const std::vector<std::vector<std::string>>& enregistrements);
 
 class Bench {
 public:
@@ -21,6 +26,8 @@ public:
 
     // Runs the start-up up to the name screen.
     void demarrer();
+    // Shows a form as the menu does and lets its opening run to its end.
+    void ouvrir(const std::string& form);
 
     // Mouse on a control of the visible form, by name and index, now; the
     // handlers run to their end (their waits move the virtual clock).

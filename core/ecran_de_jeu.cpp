@@ -1,0 +1,49 @@
+#include "core/ecran_de_jeu.h"
+
+#include "core/disposition.h"
+#include "platform/form.h"
+
+namespace {
+constexpr int kLargeurCellule = 47;
+constexpr int kHauteurCellule = 44;
+constexpr int kTailleCellule = 24;
+constexpr int kTailleScoreRepos = 18;
+// Every game shows the score in the same place, top right.
+constexpr plat::Rect kPlaceScore{516, 14, 105, 34};
+const plat::Couleur kFondCellule{0xF4FBFF};
+const plat::Couleur kEncreIndice{0x5A2D8C};
+}  // namespace
+
+void preparer_cellules(plat::ControlArray<plat::Label>& reponse, int y) {
+    for (auto& cellule : reponse) {
+        cellule.place(0, y, kLargeurCellule - 3, kHauteurCellule);
+        cellule.set_font_size(kTailleCellule);
+        cellule.set_bold(true);
+        cellule.set_alignment(plat::Align::center);
+        cellule.set_word_wrap(false);
+        cellule.set_back_color(kFondCellule);
+        cellule.set_border(true);
+        cellule.set_visible(false);
+    }
+}
+
+void placer_selon_dessin(plat::Control& c) {
+    plat::Rect r = disposition::de(c.form().name(), c.name());
+    c.place(r.x, r.y, r.w, r.h);
+}
+
+void preparer_label_score(plat::Label& label_score) {
+    label_score.place(kPlaceScore.x, kPlaceScore.y, kPlaceScore.w, kPlaceScore.h);
+    label_score.set_font_size(kTailleScoreRepos);
+    label_score.set_bold(true);
+    label_score.set_alignment(plat::Align::center);
+    label_score.set_word_wrap(false);
+}
+
+void preparer_label_indice(plat::Label& achat_indice, int x, int y, int largeur) {
+    achat_indice.place(x, y, largeur, 44);
+    achat_indice.set_font_size(12);
+    achat_indice.set_bold(true);
+    achat_indice.set_fore_color(kEncreIndice);
+    achat_indice.set_alignment(plat::Align::center);
+}
