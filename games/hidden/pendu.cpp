@@ -4,6 +4,7 @@
 
 #include "core/ecran_de_jeu.h"
 #include "core/guide.h"
+#include "games/jeux.h"
 #include "platform/text.h"
 
 namespace {
@@ -277,4 +278,9 @@ void Pendu::fin_pendu_Click() {
 void Pendu::robot_Click() {
     r_.jouer_son("8.ats");
     animer_guide(r_, robot, guides::pendu);
+}
+
+namespace {
+const bool enregistre =
+    enregistrer_jeu([](Routines& r) -> std::unique_ptr<plat::Form> { return std::make_unique<Pendu>(r); });
 }
