@@ -8,6 +8,7 @@
 
 #include "tools/sounds/instruments.h"
 #include "tools/sounds/recipe.h"
+#include "tools/sounds/samples.h"
 
 namespace synth {
 
@@ -32,13 +33,20 @@ constexpr std::array effect_syntax = {
     EffectSyntax{"fade", EffectKind::fade, 2, 2},      // fade-in, fade-out seconds
 };
 
+struct Word {
+    std::string text;
+    bool quoted = false;  // a "quoted text": what a voice says
+};
+
+// One line of a recipe file, split into words, that knows where it stands
+// so that every complaint names the file and the line.
 class Line {
 public:
-    Line(std::string where, std::vector<std::string> words) : where_(std::move(where)), words_(std::move(words)) {}
+    Line(std::string where, std::string_view text) : where_(std::move(where)) { split(text); }
 
     [[noreturn]] void fail(const std::string& what) const { throw RecipeError(where_ + ": " + what); }
     const std::string& where() const { return where_; }
-    const std::vector<std::string>& words() const { return words_; }
+    const std::vector<Word>& words() const { return words_; }
 
     double number(const std::string& text) const {
         double value = 0;
@@ -48,31 +56,29 @@ public:
     }
 
 private:
-    std::string where_;
-    std::vector<std::string> words_;
-};
-
-// Splits on blanks; a "quoted text" stays one word (without its quotes).
-std::vector<std::string> split_words(std::string_view text, const Line& context) {
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (std::isspace(static_cast<unsigned char>(text[i]))) {
-            ++i;
-        } else if (text[i] == '"') {
-            std::size_t close = text.find('"', i + 1);
-            if (close == std::string_view::npos) context.fail("a quoted text is not closed");
-            words.emplace_back(text.substr(i + 1, close - i - 1));
-            i = close + 1;
-        } else {
-            std::size_t end = i;
-            while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end]))) ++end;
-            words.emplace_back(text.substr(i, end - i));
-            i = end;
+    // Splits on blanks; a "quoted text" stays one word, without its quotes.
+    void split(std::string_view text) {
+        std::size_t i = 0;
+        while (i < text.size()) {
+            if (std::isspace(static_cast<unsigned char>(text[i]))) {
+                ++i;
+            } else if (text[i] == '"') {
+                std::size_t close = text.find('"', i + 1);
+                if (close == std::string_view::npos) fail("a quoted text is not closed");
+                words_.push_back({std::string(text.substr(i + 1, close - i - 1)), true});
+                i = close + 1;
+            } else {
+                std::size_t end = i;
+                while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end]))) ++end;
+                words_.push_back({std::string(text.substr(i, end - i)), false});
+                i = end;
+            }
         }
     }
-    return words;
-}
+
+    std::string where_;
+    std::vector<Word> words_;
+};
 
 // A comment runs from a "#" that starts a word (F#4 is a note) to the end of the line.
 std::string_view without_comment(std::string_view text) {
@@ -86,12 +92,17 @@ std::string_view without_comment(std::string_view text) {
 }
 
 double tone_frequency(const std::string& text, const Line& line) {
-    if (!text.empty() && std::isdigit(static_cast<unsigned char>(text[0]))) return line.number(text);
-    try {
-        return note_frequency(text);
-    } catch (const RecipeError& error) {
-        line.fail(error.what());
+    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) {
+        try {
+            return note_frequency(text);
+        } catch (const RecipeError& error) {
+            line.fail(error.what());
+        }
     }
+    double hz = line.number(text);
+    if (hz <= 0 || hz >= sample_rate / 2.0)
+        line.fail(text + " Hz cannot be played at " + std::to_string(sample_rate) + " samples a second");
+    return hz;
 }
 
 Tone parse_tone(const std::string& text, const Line& line) {
@@ -135,21 +146,22 @@ void parse_setting(const std::string& word, Settings& settings, const Line& line
 Layer parse_layer(const Line& line, std::size_t first) {
     const auto& words = line.words();
     Layer layer;
-    layer.instrument = words[first];
+    layer.instrument = words[first].text;
     layer.where = line.where();
     if (!is_instrument(layer.instrument)) line.fail("unknown instrument or effect \"" + layer.instrument + "\"");
-    for (std::size_t i = first + 1; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (word.find('=') != std::string::npos)
-            parse_setting(word, layer.settings, line);
-        else if (word.find(':') != std::string::npos)
-            layer.notes.push_back(parse_note(word, line));
-        else if (layer.instrument == voice_instrument && layer.text.empty())
-            layer.text = word;
-        else
-            line.fail("\"" + word + "\" is neither a note (C5:0.1) nor a setting (vol=0.5)");
-    }
     bool speaks = layer.instrument == voice_instrument;
+    for (std::size_t i = first + 1; i < words.size(); ++i) {
+        const Word& word = words[i];
+        if (word.quoted && speaks && layer.text.empty())
+            layer.text = word.text;
+        else if (!word.quoted && word.text.find('=') != std::string::npos)
+            parse_setting(word.text, layer.settings, line);
+        else if (!word.quoted && word.text.find(':') != std::string::npos)
+            layer.notes.push_back(parse_note(word.text, line));
+        else
+            line.fail("\"" + word.text + "\" is neither a note (C5:0.1) nor a setting (vol=0.5)" +
+                      (speaks ? " nor the one text the voice says" : ""));
+    }
     if (speaks && layer.text.empty()) line.fail("the voice has nothing to say (give it a \"quoted text\")");
     if (!speaks && layer.notes.empty()) line.fail("the layer has no notes");
     return layer;
@@ -169,14 +181,14 @@ Effect parse_effect(const EffectSyntax& syntax, const Line& line, std::size_t fi
                   (syntax.max_values > syntax.min_values ? " or " + std::to_string(syntax.max_values) : "") +
                   " numbers");
     Effect effect{syntax.kind, {}};
-    for (std::size_t i = first + 1; i < words.size(); ++i) effect.values.push_back(line.number(words[i]));
+    for (std::size_t i = first + 1; i < words.size(); ++i) effect.values.push_back(line.number(words[i].text));
     return effect;
 }
 
 // A line's part after the sound name (or the whole of an indented line).
 void add_to_recipe(Recipe& recipe, const Line& line, std::size_t first) {
     if (first >= line.words().size()) return;
-    if (const EffectSyntax* syntax = find_effect(line.words()[first]))
+    if (const EffectSyntax* syntax = find_effect(line.words()[first].text))
         recipe.effects.push_back(parse_effect(*syntax, line, first));
     else
         recipe.layers.push_back(parse_layer(line, first));
@@ -213,12 +225,11 @@ std::vector<Recipe> read_recipes(const std::filesystem::path& file) {
     std::vector<Recipe> recipes;
     std::string text;
     for (int number = 1; std::getline(in, text); ++number) {
-        Line context(file.string() + ":" + std::to_string(number), {});
         std::string_view useful = without_comment(text);
-        Line line(context.where(), split_words(useful, context));
+        Line line(file.string() + ":" + std::to_string(number), useful);
         if (line.words().empty()) continue;
         bool continues = std::isspace(static_cast<unsigned char>(useful[0]));
-        if (!continues) recipes.push_back({line.words()[0], {}, {}, line.where()});
+        if (!continues) recipes.push_back({line.words()[0].text, {}, {}, line.where()});
         if (recipes.empty()) line.fail("an indented line needs a sound name on a line above");
         add_to_recipe(recipes.back(), line, continues ? 0 : 1);
     }

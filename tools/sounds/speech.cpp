@@ -61,6 +61,7 @@ Samples Speaker::say(const std::string& text, const Settings& settings, const st
     Samples sound = read_wave(spoken);
     trim_silence(sound);
     if (sound.empty()) throw std::runtime_error(where + ": the voice said nothing");
+    normalise(sound, 0);  // at full scale like every note, so that `vol` means the same for a voice
     return sound;
 }
 

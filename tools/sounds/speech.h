@@ -14,7 +14,7 @@ public:
     Speaker(std::filesystem::path espeak, std::filesystem::path work_folder);
 
     // The text spoken with the layer's `pitch` (0 … 99), `speed` (words a
-    // minute) and `variant`, without the silence around it.
+    // minute) and `variant`, without the silence around it, at full scale.
     Samples say(const std::string& text, const Settings& settings, const std::string& where) const;
 
 private:
