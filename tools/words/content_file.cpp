@@ -43,7 +43,8 @@ void lire_enigmes(const Jeu& jeu, const Source& source, Contenu& contenu) {
     for (const LigneSource& ligne : source.lignes) {
         try {
             if (ligne.champs.size() != jeu.colonnes.size())
-                throw ErreurContenu(std::to_string(ligne.champs.size()) + " champs au lieu de " +
+                throw ErreurContenu(std::to_string(ligne.champs.size()) +
+                                    (ligne.champs.size() == 1 ? " champ" : " champs") + " au lieu de " +
                                     std::to_string(jeu.colonnes.size()) + " (" + en_ligne(jeu.colonnes) + ")");
             Enigme enigme = jeu.enigme(ligne.champs);
             enigme.ligne = ligne.numero;
