@@ -1,6 +1,9 @@
 #include "platform/application.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 namespace plat {
 
@@ -175,6 +178,18 @@ void Application::repaint() {
     else
         canvas_.clear(couleurs::noir);
     backend_->present(canvas_.picture());
+    if (visible_ != traced_) trace_first_frame();
+}
+
+// The measurements of bench/ read when each screen first reached the display.
+void Application::trace_first_frame() {
+    traced_ = visible_;
+    static const bool enabled = std::getenv("LEXIRAMA_TRACE") != nullptr;
+    if (!enabled || !visible_) return;
+    auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                  std::chrono::system_clock::now().time_since_epoch())
+                  .count();
+    std::fprintf(stderr, "premiere-image %s %lld\n", visible_->name().c_str(), static_cast<long long>(ns));
 }
 
 const Picture& Application::render(const Form& form) {

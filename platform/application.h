@@ -79,12 +79,14 @@ private:
     void fire_sound_status();
     std::uint32_t next_due(std::uint32_t deadline) const;
     void service_until(std::uint32_t deadline, bool with_events);
+    void trace_first_frame();
 
     std::unique_ptr<Backend> backend_;
     std::unique_ptr<SoundBackend> sound_;
     Canvas canvas_;
     std::vector<Form*> forms_;
     Form* visible_ = nullptr;
+    const Form* traced_ = nullptr;
     std::deque<Form*> to_activate_;
     Control* pressed_ = nullptr;
     int pointer_count_ = 0;
