@@ -3,6 +3,7 @@
 // screen is the restore.
 #include <SDL.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/backend.h"
@@ -93,12 +94,43 @@ public:
     }
 
     void set_fullscreen(bool fullscreen) override {
-        SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (fullscreen) {
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+            return;
+        }
+        SDL_SetWindowFullscreen(window_, 0);
+        int k = whole_scale();
+        SDL_SetWindowSize(window_, kLargeurEcran * k, kHauteurEcran * k);
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
 
 private:
-    std::optional<InputEvent> convert(const SDL_Event& e) const {
+    // The largest whole enlargement of 640 × 480 that fits the desktop.
+    int whole_scale() const {
+        SDL_Rect usable{0, 0, kLargeurEcran, kHauteurEcran};
+        SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
+        int k = std::min(usable.w / kLargeurEcran, usable.h / kHauteurEcran);
+        return std::max(k, 1);
+    }
+
+    // F11 and Alt+Enter switch between full screen and a window; the game
+    // itself is played with the mouse only.
+    bool is_fullscreen_toggle(const SDL_KeyboardEvent& key) const {
+        if (key.repeat) return false;
+        if (key.keysym.sym == SDLK_F11) return true;
+        return (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
+    }
+
+    void toggle_fullscreen() {
+        bool now = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        set_fullscreen(!now);
+    }
+
+    std::optional<InputEvent> convert(const SDL_Event& e) {
         switch (e.type) {
+            case SDL_KEYDOWN:
+                if (is_fullscreen_toggle(e.key)) toggle_fullscreen();
+                return std::nullopt;
             case SDL_QUIT: return InputEvent{InputEvent::Kind::quit};
             case SDL_MOUSEMOTION: return InputEvent{InputEvent::Kind::mouse_move, e.motion.x, e.motion.y, 0};
             case SDL_MOUSEBUTTONDOWN:
