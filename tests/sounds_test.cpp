@@ -104,7 +104,7 @@ double rms(const std::vector<std::int16_t>& samples, std::size_t count) {
 
 std::filesystem::path ats_folder() { return std::filesystem::path(LEXIRAMA_BUILD_DIR) / "ats"; }
 
-TEST(Sons, chaque_son_du_catalogue_est_construit_a_sa_mesure) {
+TEST(Sons, EveryCataloguedSoundIsBuiltAudibleAndSizedForItsUse) {
     for (const sons::Son& son : sons::catalogue()) {
         SCOPED_TRACE("sound \"" + son.nom + "\"");
         std::optional<Wave> wave = read_wave(ats_folder() / son.nom);
@@ -127,7 +127,7 @@ TEST(Sons, chaque_son_du_catalogue_est_construit_a_sa_mesure) {
 
 // The banners restart a drawn victory every 100-150 ms, so only its opening
 // is ever heard there: it has to be a full hit, not a lead-in.
-TEST(Sons, les_victoires_tirees_frappent_des_le_debut) {
+TEST(Sons, DrawnVictoriesHitFromTheirFirstTenthOfASecond) {
     constexpr std::size_t opening = sample_rate / 10;
     constexpr double loud_enough = 0.1;  // RMS, of full scale
     std::string_view liste = sons::tirage_victoires;
