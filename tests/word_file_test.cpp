@@ -321,6 +321,27 @@ TEST(WordListRules, RefuseWhatWouldBreakOrSpoilTheGame) {
     }
 }
 
+TEST(WordListRules, BetsMayNotLeanOneWayOrFollowAPattern) {
+    struct Cas {
+        std::vector<std::int32_t> reponses;
+        std::vector<int> lignes_signalees;  // 0: the whole file
+    };
+    const std::vector<Cas> cas = {
+        {{0, 1, 1, 0, 0, 1}, {}},
+        {{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1}, {7, 13}},  // the sixth of a run
+        {{0, 1, 0, 1, 0, 1, 0, 1, 1}, {8}},             // the seventh alternating
+        {{1, 1, 1, 0, 1, 1, 1, 1, 0}, {0}},             // 0 under a third
+    };
+    for (const auto& [reponses, lignes_signalees] : cas) {
+        std::vector<Enigme> enigmes;
+        for (std::int32_t reponse : reponses)
+            enigmes.push_back({.ligne = static_cast<int>(enigmes.size()) + 2, .champs = {0, "MOT"s, reponse}});
+        std::vector<int> lignes;
+        for (const Probleme& probleme : jeu(7).regles_du_fichier(enigmes)) lignes.push_back(probleme.ligne);
+        EXPECT_EQ(lignes, lignes_signalees);
+    }
+}
+
 TEST(WordListRules, ReportEveryBadLineOfAListWithItsNumber) {
     const auto dossier = std::filesystem::path(testing::TempDir()) / "content";
     std::filesystem::create_directories(dossier);

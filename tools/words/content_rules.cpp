@@ -279,6 +279,73 @@ std::vector<Probleme> familles_sans_doublon_par_partie(const std::vector<Enigme>
     return problemes;
 }
 
+// The betting games are played blind: a file that leans one way, or runs in
+// streaks, lets a player win by always betting the same.
+constexpr std::size_t serie_maximum = 5;       // the same answer so many times in a row
+constexpr std::size_t alternance_maximum = 6;  // records alternating 0 1 0 1…
+constexpr double part_minimum_deux_reponses = 1.0 / 3;
+constexpr double part_minimum_trois_reponses = 1.0 / 4;
+
+std::string en_pourcentage(std::size_t nombre, std::size_t total) {
+    return std::to_string(total == 0 ? 0 : nombre * 100 / total) + " %";
+}
+
+struct Part {
+    std::int32_t valeur;
+    std::string_view nom;
+};
+
+// Each value makes at least `part_minimum` of the file.
+std::optional<Probleme> repartition(const std::vector<std::int32_t>& reponses, const std::vector<Part>& parts,
+                                    double part_minimum, std::string_view quoi) {
+    std::string detail;
+    bool equilibre = true;
+    for (const auto& [valeur, nom] : parts) {
+        const auto nombre = static_cast<std::size_t>(std::ranges::count(reponses, valeur));
+        equilibre &= static_cast<double>(nombre) >= part_minimum * static_cast<double>(reponses.size());
+        detail += (detail.empty() ? "" : ", ") + std::string(nom) + " : " + en_pourcentage(nombre, reponses.size());
+    }
+    if (equilibre) return std::nullopt;
+    return Probleme{0, "répartition déséquilibrée des " + std::string(quoi) + " (" + detail + ") ; il faut au moins " +
+                           en_pourcentage(static_cast<std::size_t>(part_minimum * 100), 100) + " de chaque"};
+}
+
+std::vector<Probleme> masculin_sans_biais(const std::vector<Enigme>& enigmes) {
+    std::vector<std::int32_t> reponses;
+    for (const Enigme& enigme : enigmes) reponses.push_back(enigme.champs[2].nombre());
+    std::vector<Probleme> problemes;
+    if (auto probleme = repartition(reponses, {{0, "masculin ou singulier"}, {1, "féminin ou pluriel"}},
+                                    part_minimum_deux_reponses, "réponses"))
+        problemes.push_back(*probleme);
+    std::size_t serie = 1, alternance = 1;
+    for (std::size_t i = 1; i < reponses.size(); ++i) {
+        const bool meme = reponses[i] == reponses[i - 1];
+        serie = meme ? serie + 1 : 1;
+        alternance = meme ? 1 : alternance + 1;
+        if (serie == serie_maximum + 1)
+            problemes.push_back({enigmes[i].ligne, "la même réponse " + std::to_string(serie) + " fois de suite"});
+        if (alternance == alternance_maximum + 1)
+            problemes.push_back({enigmes[i].ligne, "les réponses alternent " + std::to_string(alternance) + " fois de suite"});
+    }
+    return problemes;
+}
+
+std::vector<Probleme> nbre_lettres_sans_biais(const std::vector<Enigme>& enigmes) {
+    std::vector<std::int32_t> longueurs, voyelles;
+    for (const Enigme& enigme : enigmes) {
+        const std::string& mot = enigme.champs[0].texte();
+        longueurs.push_back(static_cast<std::int32_t>(mot.size()));
+        voyelles.push_back(static_cast<std::int32_t>(compter_voyelles(mot)));
+    }
+    std::vector<Probleme> problemes;
+    for (auto probleme :
+         {repartition(longueurs, {{5, "5 lettres"}, {6, "6 lettres"}, {7, "7 lettres"}}, part_minimum_trois_reponses, "longueurs"),
+          repartition(voyelles, {{2, "2 voyelles"}, {3, "3 voyelles"}, {4, "4 voyelles"}}, part_minimum_trois_reponses,
+                      "nombres de voyelles")})
+        if (probleme) problemes.push_back(*probleme);
+    return problemes;
+}
+
 //-----------------------------------------------------------------------------
 // [SECTION] Rules the dictionary checks
 //-----------------------------------------------------------------------------
@@ -383,6 +450,7 @@ const std::vector<Jeu>& jeux() {
          .nom = "masculin",
          .colonnes = {"mot", "reponse"},
          .enigme = masculin,
+         .regles_du_fichier = masculin_sans_biais,
          .regle_du_dictionnaire = masculin_sans_doute},
         {.numero = 8,
          .nom = "musique",
@@ -394,7 +462,8 @@ const std::vector<Jeu>& jeux() {
          .nom = "nbre_lettres",
          .colonnes = {"mot"},
          .enigme = nbre_lettres,
-         .enigmes_minimum = mots_du_bonneteau},
+         .enigmes_minimum = mots_du_bonneteau,
+         .regles_du_fichier = nbre_lettres_sans_biais},
         {.numero = 11, .nom = "pendu", .colonnes = {"mot", "indice"}, .enigme = pendu},
         {.numero = 12, .nom = "phrase", .colonnes = {"phrase", "lettres"}, .enigme = phrase},
         {.numero = 13, .nom = "mot_a_trouver", .colonnes = {"definition", "indice", "mot"}, .enigme = mot_a_trouver},
