@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -188,10 +189,16 @@ Effect parse_effect(const EffectSyntax& syntax, const Line& line, std::size_t fi
 // A line's part after the sound name (or the whole of an indented line).
 void add_to_recipe(Recipe& recipe, const Line& line, std::size_t first) {
     if (first >= line.words().size()) return;
-    if (const EffectSyntax* syntax = find_effect(line.words()[first].text))
-        recipe.effects.push_back(parse_effect(*syntax, line, first));
-    else
+    const EffectSyntax* syntax = find_effect(line.words()[first].text);
+    if (!syntax) {
         recipe.layers.push_back(parse_layer(line, first));
+        return;
+    }
+    // Echoes and rooms may be stacked; a sound has only one length and one pair of fades.
+    bool once = syntax->kind == EffectKind::length || syntax->kind == EffectKind::fade;
+    if (once && std::ranges::find(recipe.effects, syntax->kind, &Effect::kind) != recipe.effects.end())
+        line.fail("\"" + std::string(syntax->word) + "\" is given twice for this sound");
+    recipe.effects.push_back(parse_effect(*syntax, line, first));
 }
 
 }  // namespace
