@@ -95,6 +95,12 @@ constexpr std::size_t largeur_phrase = 80;
 constexpr std::size_t cases_mot_a_trouver = 9;
 constexpr std::size_t largeur_unelettre = 8;
 
+constexpr std::size_t mots_offerts_deux_mots = 6;
+constexpr std::size_t propositions_codes = 4;
+// Only these lengths of the drawn word are centred on the screen.
+constexpr std::size_t dessin_centre_minimum = 5;
+constexpr std::size_t dessin_centre_maximum = 7;
+
 constexpr std::array<std::string_view, 7> notes = {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
 
 Enigme anagramme(const Colonnes& c) {
@@ -110,7 +116,7 @@ Enigme anagramme(const Colonnes& c) {
 
 Enigme deux_mots(const Colonnes& c) {
     std::vector<std::string> proposes;
-    for (std::size_t i = 0; i < 6; ++i) proposes.push_back(mot_a_z(c[i], 1, largeur_mot_deux_mots));
+    for (std::size_t i = 0; i < mots_offerts_deux_mots; ++i) proposes.push_back(mot_a_z(c[i], 1, largeur_mot_deux_mots));
     exiger(tous_differents(proposes), "deux des six mots sont les mêmes");
     std::string sans_tirets = c[6];
     std::erase(sans_tirets, '-');
@@ -127,12 +133,13 @@ Enigme deux_mots(const Colonnes& c) {
 }
 
 Enigme codes(const Colonnes& c) {
-    const std::int32_t numero = nombre(c[0], 1, 4);
+    const std::int32_t numero = nombre(c[0], 1, propositions_codes);
     std::vector<std::string> propositions;
-    for (std::size_t i = 1; i <= 4; ++i) propositions.push_back(mot_a_z(c[i], 1, dessins_codes));
+    for (std::size_t i = 1; i <= propositions_codes; ++i) propositions.push_back(mot_a_z(c[i], 1, dessins_codes));
     const std::string& dessine = propositions[static_cast<std::size_t>(numero - 1)];
-    exiger(dessine.size() >= 5 && dessine.size() <= 7,
-           "le mot dessiné a " + lettres(dessine.size()) + " ; il en faut 5 à 7 pour qu'il soit centré");
+    exiger(dessine.size() >= dessin_centre_minimum && dessine.size() <= dessin_centre_maximum,
+           "le mot dessiné a " + lettres(dessine.size()) + " ; il en faut " + std::to_string(dessin_centre_minimum) +
+               " à " + std::to_string(dessin_centre_maximum) + " pour qu'il soit centré");
     exiger(tous_differents(propositions), "deux propositions sont les mêmes");
     exiger(std::ranges::all_of(propositions, [&](const auto& p) { return p.size() == dessine.size(); }),
            "les quatre propositions n'ont pas toutes " + lettres(dessine.size()));
@@ -359,10 +366,10 @@ std::optional<std::string> autre_mot(const Dictionnaire& dictionnaire, const std
 }
 
 std::optional<std::string> deux_mots_autres_paires(const Dictionnaire& dictionnaire, const Enigme& enigme) {
-    const std::string& joint = enigme.champs[6].texte();
+    const std::string joint = enigme.champs[mots_offerts_deux_mots].texte();
     std::vector<std::string> essais;
-    for (std::size_t a = 0; a < 6; ++a)
-        for (std::size_t b = 0; b < 6; ++b)
+    for (std::size_t a = 0; a < mots_offerts_deux_mots; ++a)
+        for (std::size_t b = 0; b < mots_offerts_deux_mots; ++b)
             if (a != b && enigme.champs[a].texte() + enigme.champs[b].texte() != joint)
                 essais.push_back(enigme.source[a] + enigme.source[b]);
     return autre_mot(dictionnaire, essais, "deux autres des six mots");
