@@ -30,3 +30,4 @@ fuzz() {
 }
 
 fuzz field_reader_fuzz core/word_file.cpp core/word_file_reader.cpp platform/text.cpp
+fuzz player_file_fuzz shell/profil_joueur.cpp core/word_file.cpp platform/text.cpp
