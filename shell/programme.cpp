@@ -11,6 +11,8 @@ Programme::Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<pla
       jeux(creer_jeux(routines)) {
     // Closing the window or SIGTERM leaves the way the quit picture does.
     app.on_close_request = [this] { depart.quitter(); };
+    // The menu carries the sound device, whose status notice drives the ambient sound.
+    app.on_sound_status = [this] { depart.sons_StatusUpdate(); };
 }
 
 Programme::~Programme() = default;
