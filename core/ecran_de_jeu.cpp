@@ -8,6 +8,8 @@ constexpr int kLargeurCellule = 47;
 constexpr int kHauteurCellule = 44;
 constexpr int kTailleCellule = 24;
 constexpr int kTailleScoreRepos = 18;
+// Room for a hint of three short lines.
+constexpr int kHauteurIndice = 66;
 // Every game shows the score in the same place, top right.
 constexpr plat::Rect kPlaceScore{516, 14, 105, 34};
 const plat::Couleur kFondCellule{0xF4FBFF};
@@ -41,8 +43,8 @@ void preparer_label_score(plat::Label& label_score) {
 }
 
 void preparer_label_indice(plat::Label& achat_indice, int x, int y, int largeur) {
-    achat_indice.place(x, y, largeur, 44);
-    achat_indice.set_font_size(12);
+    achat_indice.place(x, y, largeur, kHauteurIndice);
+    achat_indice.set_font_size(11);
     achat_indice.set_bold(true);
     achat_indice.set_fore_color(kEncreIndice);
     achat_indice.set_alignment(plat::Align::center);

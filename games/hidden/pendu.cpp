@@ -65,7 +65,7 @@ void Pendu::disposer() {
     commentaire.set_font_size(13);
     commentaire.set_bold(true);
     commentaire.set_alignment(plat::Align::center);
-    preparer_label_indice(achat_indice, 300, 416, 210);
+    preparer_label_indice(achat_indice, 292, 406, 220);
     legende(Label1, 24, 420, 220, "Gain en cas de réussite -->");
     legende(Label2, 24, 448, 220, "Nombre d'erreurs permises -->");
     preparer_compteur(label_gain, 246, 418);
