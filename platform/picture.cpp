@@ -27,6 +27,13 @@ PicturePtr Picture::clip(int x, int y, int w, int h) const {
     return std::make_shared<Picture>(part);
 }
 
+PicturePtr Picture::scaled(int w, int h) const {
+    SDL_Surface* out = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, kFormat);
+    if (!out || SDL_SoftStretchLinear(surface_, nullptr, out, nullptr) != 0)
+        throw std::runtime_error(SDL_GetError());
+    return std::make_shared<Picture>(out);
+}
+
 Couleur Picture::pixel_at(int x, int y) const {
     auto* ligne = static_cast<const Uint8*>(surface_->pixels) + y * surface_->pitch;
     Uint32 valeur = reinterpret_cast<const Uint32*>(ligne)[x];

@@ -28,6 +28,9 @@ public:
     // The rectangle as a picture of its own, as a picture-clip control cuts it.
     PicturePtr clip(int x, int y, int w, int h) const;
 
+    // The picture smoothly resized (icons of the installed program).
+    PicturePtr scaled(int w, int h) const;
+
     // Colour of one pixel as 0xBBGGRR (tests and checks).
     Couleur pixel_at(int x, int y) const;
 
