@@ -25,6 +25,8 @@ constexpr std::string_view kQuitterAvantPrenom = "Vous voulez déjà nous quitte
 constexpr std::string_view kQuitterApresPrenom = " ? Vous êtes vraiment sans coeur !";
 
 constexpr int kTailleInvitation = 13;
+// The caption keeps clear of the rounded ends of the band drawn under it.
+constexpr int kMargeInvitation = 12;
 const plat::Couleur kEncreInvitation{0x4A2A12};
 
 }  // namespace
@@ -33,6 +35,8 @@ Depart::Depart(Routines& r) : plat::Form(r.app, "depart"), r_(r) {
     r_.etat.en_jeu = false;
 
     placer_selon_dessin(label_epreuve);
+    plat::Rect bande = label_epreuve.bounds();
+    label_epreuve.place(bande.x + kMargeInvitation, bande.y, bande.w - 2 * kMargeInvitation, bande.h);
     label_epreuve.set_font_size(kTailleInvitation);
     label_epreuve.set_bold(true);
     label_epreuve.set_fore_color(kEncreInvitation);
