@@ -6,15 +6,15 @@
 #include "tools/pictures/layouts.h"
 #include "tools/pictures/svg_document.h"
 
-namespace lexirama::pictures {
+namespace pictures {
 
 struct ArtSources {
-  explicit ArtSources(const std::filesystem::path& art_dir)
-      : dir(art_dir), layouts(Layouts::read(art_dir)), library(art_dir) {}
+    explicit ArtSources(const std::filesystem::path& art_dir)
+        : dir(art_dir), layouts(Layouts::read(art_dir)), library(art_dir) {}
 
-  std::filesystem::path dir;
-  Layouts layouts;
-  SvgLibrary library;
+    std::filesystem::path dir;
+    Layouts layouts;
+    SvgLibrary library;
 };
 
-}  // namespace lexirama::pictures
+}  // namespace pictures

@@ -8,7 +8,7 @@
 #include "tools/pictures/art_sources.h"
 #include "tools/pictures/canvas.h"
 
-namespace lexirama::pictures {
+namespace pictures {
 
 // A form's scene: its background before the drawings of art/drawings.csv are
 // placed on it. Frames shown over a control are painted on the scene under that
@@ -18,4 +18,4 @@ using Scenes = std::map<std::string, Canvas>;
 // Writes every background into `out_dir` and returns the scenes, by form.
 Scenes draw_backgrounds(ArtSources& art, const std::filesystem::path& out_dir);
 
-}  // namespace lexirama::pictures
+}  // namespace pictures

@@ -10,31 +10,31 @@
 
 #include "tools/pictures/art_table.h"
 
-namespace lexirama::pictures {
+namespace pictures {
 
 using CairoContext = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
 
 class Canvas {
- public:
-  Canvas(int width, int height);
-  Canvas(Canvas&&) = default;
-  Canvas& operator=(Canvas&&) = default;
+public:
+    Canvas(int width, int height);
+    Canvas(Canvas&&) = default;
+    Canvas& operator=(Canvas&&) = default;
 
-  int width() const;
-  int height() const;
+    int width() const;
+    int height() const;
 
-  // A drawing context clipped to `area`, so nothing spills onto a neighbour.
-  CairoContext context_clipped_to(PixelRect area);
-  // Fills everything with a colour written as "#rrggbb".
-  void fill(const std::string& colour);
-  // Copies the pixels of `from` inside `area` to the same place on this canvas.
-  void copy_area(const Canvas& from, PixelRect area);
-  // Copies the pixels of `from` inside `area` to `to` (same size) on this canvas.
-  void copy_area_to(const Canvas& from, PixelRect area, PixelRect to);
-  void save_png(const std::filesystem::path& file) const;
+    // A drawing context clipped to `area`, so nothing spills onto a neighbour.
+    CairoContext context_clipped_to(PixelRect area);
+    // Fills everything with a colour written as "#rrggbb".
+    void fill(const std::string& colour);
+    // Copies the pixels of `from` inside `area` to the same place on this canvas.
+    void copy_area(const Canvas& from, PixelRect area);
+    // Copies the pixels of `from` inside `area` to `to` (same size) on this canvas.
+    void copy_area_to(const Canvas& from, PixelRect area, PixelRect to);
+    void save_png(const std::filesystem::path& file) const;
 
- private:
-  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface_;
+private:
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface_;
 };
 
-}  // namespace lexirama::pictures
+}  // namespace pictures

@@ -10,21 +10,21 @@
 
 #include "tools/pictures/art_table.h"
 
-namespace lexirama::pictures {
+namespace pictures {
 
 inline constexpr const char* kMenuForm = "depart";
 
 class Layouts {
- public:
-  static Layouts read(const std::filesystem::path& art_dir);
+public:
+    static Layouts read(const std::filesystem::path& art_dir);
 
-  // Throws when the form has no such control.
-  PixelRect rect(const std::string& form, const std::string& control) const;
+    // Throws when the form has no such control.
+    PixelRect rect(const std::string& form, const std::string& control) const;
 
- private:
-  void add(const std::string& form, const TableRow& row);
+private:
+    void add(const std::string& form, const TableRow& row);
 
-  std::map<std::pair<std::string, std::string>, PixelRect> rects_;
+    std::map<std::pair<std::string, std::string>, PixelRect> rects_;
 };
 
-}  // namespace lexirama::pictures
+}  // namespace pictures

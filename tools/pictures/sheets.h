@@ -7,8 +7,8 @@
 #include "tools/pictures/art_sources.h"
 #include "tools/pictures/backgrounds.h"
 
-namespace lexirama::pictures {
+namespace pictures {
 
 void draw_sheets(ArtSources& art, const Scenes& scenes, const std::filesystem::path& out_dir);
 
-}  // namespace lexirama::pictures
+}  // namespace pictures
