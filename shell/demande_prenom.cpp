@@ -1,3 +1,197 @@
 #include "shell/demande_prenom.h"
 
-DemandePrenom::DemandePrenom(Routines& r) : plat::Form(r.app, "demande_prenom"), r_(r) {}
+#include <string_view>
+
+#include "core/disposition.h"
+#include "core/ecran_de_jeu.h"
+#include "platform/text.h"
+#include "shell/commentaires.h"
+#include "shell/fichier_joueur.h"
+
+namespace {
+
+constexpr std::string_view kNomEcran = "demande_prenom";
+
+// What the cells show before a name is typed, for a first or a new player.
+const std::string kInconnu = "INCONNU";
+const std::string kSaisieVide(kLongueurPrenomMax, ' ');
+
+const std::string kSonEffacer = "3.ats";
+const std::string kSonBascule = "6.ats";  // the player switch and the confirmation
+
+const std::string kNouveauJoueur = cp1252("NOUVEAU JOUEUR");
+const std::string kPremierJoueur = cp1252("Vous êtes le premier joueur");
+const std::string kReprendre = cp1252("Reprendre jeu de\r");
+
+constexpr int kTailleBascule = 13;
+const plat::Couleur kEncreBascule{0xA85F1F};  // the blue of the plaque's rim
+constexpr int kTailleEspace = 14;
+constexpr int kTailleAvertissement = 11;
+const plat::Couleur kEncreAvertissement{0x1A1AB0};
+// The warning sits under the title, above the letter cells.
+constexpr plat::Rect kPlaceAvertissement{20, 150, 600, 80};
+
+// The alphabet takes the middle of the area the background leaves it.
+plat::Rect place_clavier() {
+    plat::Rect zone = disposition::de(kNomEcran, "alphabet");
+    return {zone.x + (zone.w - Alphabet::kLargeur) / 2, zone.y + (zone.h - Alphabet::kHauteur) / 2,
+            Alphabet::kLargeur, Alphabet::kHauteur};
+}
+
+int haut_des_cellules() { return disposition::de(kNomEcran, "reponse").y; }
+
+}  // namespace
+
+DemandePrenom::DemandePrenom(Routines& r)
+    : plat::Form(r.app, std::string(kNomEcran)), clavier(*this, place_clavier().x, place_clavier().y), r_(r) {
+    disposer();
+    on_activate = [this] { Form_Activate(); };
+    clavier.lettre.on_click([this](int i) { lettre_Click(i); });
+    espace.on_click = [this] { espace_Click(); };
+    effacer.on_click = [this] { effacer_Click(); };
+    conserver.on_click = [this] { conserver_Click(); };
+    fin_mot.on_click = [this] { fin_mot_Click(); };
+}
+
+void DemandePrenom::disposer() {
+    clavier.alphabet.set_visible(false);
+
+    placer_selon_dessin(espace);
+    espace.set_caption("ESPACE");
+    espace.set_font_size(kTailleEspace);
+    espace.tooltip = cp1252("Cliquez ici pour insérer un espace");
+    espace.set_visible(false);
+
+    placer_selon_dessin(effacer);
+    placer_selon_dessin(fin_mot);
+
+    placer_selon_dessin(conserver);
+    conserver.set_caption(kNouveauJoueur);
+    conserver.set_font_size(kTailleBascule);
+    conserver.set_bold(true);
+    conserver.set_fore_color(kEncreBascule);
+    conserver.set_alignment(plat::Align::center);
+
+    preparer_cellules(reponse, haut_des_cellules());
+
+    preparer_label_score(label_score);
+    placer_selon_dessin(label_score);
+
+    avertissement.place(kPlaceAvertissement.x, kPlaceAvertissement.y, kPlaceAvertissement.w, kPlaceAvertissement.h);
+    avertissement.set_font_size(kTailleAvertissement);
+    avertissement.set_bold(true);
+    avertissement.set_fore_color(kEncreAvertissement);
+    avertissement.set_alignment(plat::Align::center);
+    avertissement.set_visible(false);
+}
+
+// ---------------------------------------------------------------- opening
+
+void DemandePrenom::Form_Activate() {
+    LectureJoueur lecture = lire_fichier_joueur(r_.dossier_datas());
+    r_.fermer_fichiers();
+    if (lecture.profil) {
+        reprendre_profil(*lecture.profil, r_.etat);
+        prenom_stocke_ = lecture.profil->prenom;
+    } else {
+        accueillir_premier_joueur(lecture.avertissement);
+    }
+    label_score.set_caption(std::to_string(r_.etat.score));
+    r_.etat.survol = false;
+    recommencer_saisie(lecture.profil ? prenom_stocke_ : kInconnu);
+    r_.montrer_pointeur();
+    clavier.alphabet.set_visible(true);
+    espace.set_visible(true);
+}
+
+// There is nobody to go back to: the switch says so and cannot be pressed.
+void DemandePrenom::accueillir_premier_joueur(const std::string& message) {
+    conserver.set_caption(kPremierJoueur);
+    conserver.set_enabled(false);
+    r_.etat.profil_existant = Valeur(1);  // saved at quit: from now on there is a player
+    avertissement.set_caption(message);
+    avertissement.set_visible(!message.empty());
+}
+
+// ---------------------------------------------------------------- spelling
+
+void DemandePrenom::lettre_Click(int index) { ajouter_caractere(Alphabet::lettre_de(index)); }
+
+void DemandePrenom::espace_Click() { ajouter_caractere(' '); }
+
+// The first character typed replaces the name shown; at 13 characters
+// further presses only click.
+void DemandePrenom::ajouter_caractere(char c) {
+    r_.jouer_son_touche();
+    if (nb_lettres_ == 0)
+        for (int i = 1; i < reponse.size(); ++i) reponse[i].set_visible(false);
+    if (nb_lettres_ >= kLongueurPrenomMax) return;
+    saisie_[static_cast<std::size_t>(nb_lettres_)] = c;
+    reponse[nb_lettres_].set_caption(std::string(1, c));
+    Routines::placer_reponse(nb_lettres_ + 1, reponse);
+    reponse[nb_lettres_].set_visible(true);
+    ++nb_lettres_;
+}
+
+void DemandePrenom::effacer_Click() {
+    r_.jouer_son(kSonEffacer);
+    recommencer_saisie(kInconnu);
+}
+
+// Switches between the stored player and a new one. Only the score changes
+// now; a new player's progress is reset when the name is confirmed.
+void DemandePrenom::conserver_Click() {
+    r_.jouer_son(kSonBascule);
+    nouveau_joueur_ = !nouveau_joueur_;
+    if (nouveau_joueur_) {
+        r_.etat.fixer_score(0);
+        conserver.set_caption(kReprendre + prenom_stocke_);
+        recommencer_saisie(kInconnu);
+    } else {
+        recommencer_saisie(prenom_stocke_);
+        conserver.set_caption(kNouveauJoueur);
+        r_.etat.fixer_score(r_.etat.score_charge);
+    }
+    r_.afficher_score(label_score);
+}
+
+void DemandePrenom::fin_mot_Click() {
+    r_.jouer_son(kSonBascule);
+    r_.cacher_pointeur(kMenu);
+    if (nouveau_joueur_) {
+        r_.etat.fixer_score(0);
+        remettre_progression_a_zero(r_.etat);
+    } else {
+        r_.etat.fixer_score(r_.etat.score_charge);
+    }
+    r_.etat.prenom = prenom_confirme(saisie_, cases_montrees());
+    r_.etat.commentaires = commentaires_pour(r_.etat.prenom);
+    r_.etat.prenom_confirme = true;
+    if (plat::Form* menu = r_.app.form("depart")) menu->show();
+    hide();
+}
+
+// ---------------------------------------------------------------- cells
+
+// Shows a name in the cells, nothing typed yet.
+void DemandePrenom::recommencer_saisie(const std::string& nom_montre) {
+    nb_lettres_ = 0;
+    saisie_ = kSaisieVide;
+    for (auto& cellule : reponse) {
+        cellule.set_visible(false);
+        cellule.set_caption({});
+    }
+    int n = static_cast<int>(nom_montre.size());
+    Routines::placer_reponse(n, reponse);
+    for (int i = 0; i < n; ++i) {
+        reponse[i].set_caption(std::string(1, nom_montre[static_cast<std::size_t>(i)]));
+        reponse[i].set_visible(true);
+    }
+}
+
+CasesPrenom DemandePrenom::cases_montrees() const {
+    CasesPrenom cases;
+    for (int i = 0; i < reponse.size(); ++i)
+        if (reponse[i].visible()) cases[static_cast<std::size_t>(i)] = reponse[i].caption();
+    return cases;
+}

@@ -1,13 +1,44 @@
 #pragma once
 // The name screen: go on with the stored player or start a new one, spell a
 // first name on the on-screen alphabet, confirm to reach the menu.
+#include <string>
+
+#include "core/alphabet.h"
 #include "core/routines.h"
 #include "platform/form.h"
+#include "shell/regle_prenom.h"
 
 class DemandePrenom : public plat::Form {
 public:
     explicit DemandePrenom(Routines& r);
 
+    Alphabet clavier;  // the frame `alphabet` and the 26 buttons `lettre`
+    plat::Button espace{*this, "espace"};
+    plat::Image effacer{*this, "effacer"};
+    plat::Label conserver{*this, "conserver"};
+    plat::Label fin_mot{*this, "fin_mot"};
+    plat::ControlArray<plat::Label> reponse{*this, "reponse", kLongueurPrenomMax};
+    plat::Label label_score{*this, "label_score"};
+    // Says so when the player file could not be read and was put aside.
+    plat::Label avertissement{*this, "avertissement"};
+
 private:
+    void Form_Activate();
+    void lettre_Click(int index);
+    void espace_Click();
+    void effacer_Click();
+    void conserver_Click();
+    void fin_mot_Click();
+
+    void disposer();
+    void accueillir_premier_joueur(const std::string& message);
+    void ajouter_caractere(char c);
+    void recommencer_saisie(const std::string& nom_montre);
+    CasesPrenom cases_montrees() const;
+
     Routines& r_;
+    std::string prenom_stocke_;
+    std::string saisie_;       // the letters typed, blanks elsewhere
+    int nb_lettres_ = 0;       // letters typed since the last erase or switch
+    bool nouveau_joueur_ = false;
 };

@@ -40,8 +40,8 @@ std::optional<std::string> lire_octets(const fs::path& chemin) {
 
 std::string avertissement(const FichierJoueurIllisible& e) {
     return cp1252("Le fichier du joueur était illisible (") + cp1252(e.what()) +
-           cp1252(").\rIl est gardé à part sous le nom ") + std::string(kFichierJoueurIllisible) +
-           cp1252(" et vous commencez comme un premier joueur.");
+           cp1252(").\rIl est gardé à part (") + std::string(kFichierJoueurIllisible) +
+           cp1252(") et vous commencez comme premier joueur.");
 }
 
 }  // namespace

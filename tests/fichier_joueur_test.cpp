@@ -175,7 +175,7 @@ TEST_F(FichierJoueurTest, AnUnreadableFileIsKeptAsideAndThePlayerTold) {
     EXPECT_EQ(lecture.profil, std::nullopt);
     EXPECT_EQ(lecture.avertissement,
               "Le fichier du joueur \xE9tait illisible (champ 5 : fichier trop court).\r"
-              "Il est gard\xE9 \xE0 part sous le nom 4.bin.illisible et vous commencez comme un premier joueur.");
+              "Il est gard\xE9 \xE0 part (4.bin.illisible) et vous commencez comme premier joueur.");
     EXPECT_EQ(fichiers(), std::vector<std::string>{"4.bin.illisible"});
     EXPECT_EQ(lire("4.bin.illisible"), abime);
 }
