@@ -23,13 +23,19 @@ const std::string kNouveauJoueur = cp1252("NOUVEAU JOUEUR");
 const std::string kPremierJoueur = cp1252("Vous êtes le premier joueur");
 const std::string kReprendre = cp1252("Reprendre jeu de\r");
 
-constexpr int kTailleBascule = 13;
+constexpr int kTailleBascule = 11;  // two lines fit on the plaque: "Reprendre jeu de" and the name
+// A caption starts a little below the plaque's rim, so that one line does not hug it.
+constexpr int kMargeBascule = 5;
 const plat::Couleur kEncreBascule{0xA85F1F};  // the blue of the plaque's rim
 constexpr int kTailleEspace = 14;
-constexpr int kTailleAvertissement = 11;
+constexpr int kTailleAvertissement = 9;  // four lines fit in the bubble
 const plat::Couleur kEncreAvertissement{0x1A1AB0};
-// The warning sits under the title, above the letter cells.
-constexpr plat::Rect kPlaceAvertissement{20, 150, 600, 80};
+// The robot says the warning: it covers the drawn invitation inside the
+// speech bubble, on the bubble's own white.
+constexpr plat::Rect kDansLaBulle{146, 98, 328, 84};
+const plat::Couleur kBlancDeLaBulle = plat::couleurs::blanc;
+// The score's badge has a star at its left.
+constexpr int kLargeurEtoile = 28;
 
 // The alphabet takes the middle of the area the background leaves it.
 plat::Rect place_clavier() {
@@ -66,6 +72,8 @@ void DemandePrenom::disposer() {
     placer_selon_dessin(fin_mot);
 
     placer_selon_dessin(conserver);
+    plat::Rect plaque = conserver.bounds();
+    conserver.place(plaque.x, plaque.y + kMargeBascule, plaque.w, plaque.h - kMargeBascule);
     conserver.set_caption(kNouveauJoueur);
     conserver.set_font_size(kTailleBascule);
     conserver.set_bold(true);
@@ -76,8 +84,11 @@ void DemandePrenom::disposer() {
 
     preparer_label_score(label_score);
     placer_selon_dessin(label_score);
+    plat::Rect badge = label_score.bounds();
+    label_score.place(badge.x + kLargeurEtoile, badge.y, badge.w - kLargeurEtoile, badge.h);
 
-    avertissement.place(kPlaceAvertissement.x, kPlaceAvertissement.y, kPlaceAvertissement.w, kPlaceAvertissement.h);
+    avertissement.place(kDansLaBulle.x, kDansLaBulle.y, kDansLaBulle.w, kDansLaBulle.h);
+    avertissement.set_back_color(kBlancDeLaBulle);
     avertissement.set_font_size(kTailleAvertissement);
     avertissement.set_bold(true);
     avertissement.set_fore_color(kEncreAvertissement);
