@@ -64,6 +64,8 @@ void Depart::Form_Activate() {
     r_.fermer_fichiers();
     Timer.set_enabled(true);
     afficher_repos();
+    // A game whose word file could not be read says why, until the next hover.
+    if (std::string avis = r_.prendre_avis(); !avis.empty()) label_epreuve.set_caption(avis);
     r_.cacher_pointeur(kMenu);
     r_.montrer_pointeur();
     r_.etat.en_jeu = false;

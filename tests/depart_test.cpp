@@ -166,6 +166,18 @@ TEST_F(DepartTest, AmbientSoundComesOnlyToTheIdleMenu) {
     }
 }
 
+TEST_F(DepartTest, AGameThatCannotReadItsWordsIsExplainedUntilTheNextHover) {
+    plat::Form jeu(b.app(), "jeu");
+    jeu.show();
+    b.app().do_events();
+    b.r().quitter_sur_erreur(jeu, "11.bin est illisible.");
+    b.app().do_events();
+    EXPECT_EQ(invitation(), "11.bin est illisible.");
+    b.survoler("bouton_pendu");
+    revenir_au_fond();
+    EXPECT_EQ(invitation().substr(0, 15), "Votre objectif ");
+}
+
 TEST_F(DepartTest, AnEmptyNameLeavesTwoBlanksInTheRestingCaption) {
     b.etat().prenom.clear();
     ouvrir_menu();
