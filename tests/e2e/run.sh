@@ -9,8 +9,10 @@
 #    from the menu; the player file holds the name and the scrambled score.
 # 2. Second start: the stored player is offered; switch to a new player and
 #    back, confirm without typing, quit; the file still holds Jean.
-# 3. Third start: confirm, then end the program with SIGTERM, as a closed
-#    session would; the player file is written again.
+# 3. Third start: confirm, win the first hangman word (read from the built
+#    word file), back to the menu, then end the program with SIGTERM, as a
+#    closed session would; the player file is written again with the 10
+#    points won and the hangman's progress.
 set -euo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
@@ -170,18 +172,70 @@ nom_code() {
     echo "${sortie# }"
 }
 
-# A stored profile, score 0 written as (0 × 4 − 123) × 2 = −246, then the
-# name as a tagged text.
+# A stored profile, the scrambled score (checked by verifier_score), then
+# the name as a tagged text.
 verifier_joueur() {
     local prenom=$1 fichier="$travail/jeu/datas/4.bin"
     [ -f "$fichier" ] || echec "pas de fichier joueur"
     local longueur=$((${#prenom} + 8))
     local attendu
-    attendu="02 00 01 00 0a ff ff ff 08 00 $(printf '%02x' "$longueur") 00 $(nom_code "$prenom")"
+    attendu="02 00 01 00 $(octets "$fichier" | cut -d' ' -f5-8) 08 00 $(printf '%02x' "$longueur") 00 $(nom_code "$prenom")"
     local lu
     lu="$(octets "$fichier")"
     [ "${lu:0:${#attendu}}" = "$attendu" ] || echec "fichier joueur : $lu, attendu au début : $attendu"
-    echo "fichier joueur : $prenom, score 0"
+    echo "fichier joueur : $prenom"
+}
+
+# The tagged field N (4 to 24) of the player file as a number, or "vide".
+champ_joueur() {
+    local n=$1 fichier="$travail/jeu/datas/4.bin"
+    local -a o
+    read -r -a o <<<"$(octets "$fichier")"
+    local p=0 k code
+    for ((k = 1; k <= n; k++)); do
+        if ((k == 2)); then p=$((p + 4)); continue; fi
+        code=$((16#${o[p]} + 256 * 16#${o[p + 1]}))
+        p=$((p + 2))
+        case $code in
+            0) valeur=vide ;;
+            2) valeur=$((16#${o[p]} + 256 * 16#${o[p + 1]})); p=$((p + 2)) ;;
+            3) valeur=$((16#${o[p]} + 256 * 16#${o[p + 1]} + 65536 * 16#${o[p + 2]} + 16777216 * 16#${o[p + 3]})); p=$((p + 4)) ;;
+            8) p=$((p + 2 + 16#${o[p]} + 256 * 16#${o[p + 1]})) ;;
+            *) echec "champ $k : type $code inconnu" ;;
+        esac
+    done
+    echo "$valeur"
+}
+
+# The score as stored: (score × 4 − 123) × 2, four bytes little-endian.
+verifier_score() {
+    local score=$1 fichier="$travail/jeu/datas/4.bin"
+    local brouille=$(((score * 4 - 123) * 2))
+    local attendu
+    attendu="$(printf '%08x' $((brouille & 0xffffffff)) | sed 's/\(..\)\(..\)\(..\)\(..\)/\4 \3 \2 \1/')"
+    local lu
+    lu="$(octets "$fichier" | cut -d' ' -f5-8)"
+    [ "$lu" = "$attendu" ] || echec "score enregistré : $lu, attendu $attendu (score $score)"
+    echo "fichier joueur : score $score"
+}
+
+# The first word of the hangman's file: its first field, every code 4 lower.
+premier_mot_du_pendu() {
+    head -n 1 "$construction/datas/11.bin" | cut -d, -f1 | tr -d '"\r\n' |
+        od -An -tu1 -v | tr -s ' ' '\n' | sed '/^$/d' |
+        while read -r code; do printf "\\$(printf '%03o' $((code - 4)))"; done
+}
+
+# Plays each letter of the word once: the hangman reveals every place.
+gagner_le_pendu() {
+    local mot=$1 k lettre deja=""
+    for ((k = 0; k < ${#mot}; k++)); do
+        lettre="${mot:k:1}"
+        [[ "$deja" == *"$lettre"* ]] && continue
+        deja+="$lettre"
+        cliquer pendu lettre $(($(printf '%d' "'$lettre") - 65))
+    done
+    sleep 3  # the victory, the score pulse and the robot's dance
 }
 
 # ------------------------------------------------------------ the run
@@ -204,6 +258,7 @@ capturer 4-invitation-pendu
 cliquer depart fin
 attendre_fin
 verifier_joueur Jean
+verifier_score 0
 
 echo "deuxième lancement"
 lancer
@@ -218,13 +273,25 @@ cliquer depart fin
 attendre_fin
 verifier_joueur Jean
 
-echo "troisième lancement, fermé par SIGTERM"
+echo "troisième lancement : un mot du pendu gagné, fermé par SIGTERM"
 lancer
 cliquer demande_prenom fin_mot
+sleep "$pause_ecran"
+cliquer depart bouton_pendu
+sleep 3  # the robot's welcome
+mot="$(premier_mot_du_pendu)"
+echo "mot du pendu : $mot"
+capturer 8-pendu
+gagner_le_pendu "$mot"
+capturer 9-pendu-gagne
+cliquer pendu fin_pendu
 sleep "$pause_ecran"
 rm "$travail/jeu/datas/4.bin"
 kill -TERM "$jeu"
 attendre_fin
 verifier_joueur Jean
+verifier_score 10
+[ "$(champ_joueur 12)" = 1 ] || echec "position du pendu : $(champ_joueur 12), attendu 1"
+echo "fichier joueur : position du pendu 1"
 
 echo "de bout en bout : tout est bon"
