@@ -1,0 +1,96 @@
+#include "games/betting/mise.h"
+
+#include "core/ecran_de_jeu.h"
+
+namespace {
+constexpr int kTailleMontant = 18;
+constexpr int kTailleGains = 11;
+const plat::Couleur kEncreMontant{0x00407A};
+const plat::Couleur kEncreGains{0x00407A};
+}  // namespace
+
+CommandesMise::CommandesMise(plat::Form& form, Routines& r, BoutonsBloques boutons_bloques)
+    : label_mise(form, "label_mise"),
+      moins(form, "moins"),
+      plus(form, "plus"),
+      gains(form, "gains"),
+      r_(r),
+      boutons_bloques_(boutons_bloques) {
+    disposer();
+    label_mise.on_mouse_down = [this](int bouton) { label_mise_MouseDown(bouton); };
+    plus.on_mouse_down = [this](int bouton) { plus_MouseDown(bouton); };
+    moins.on_mouse_down = [this](int bouton) { moins_MouseDown(bouton); };
+    montrer();
+}
+
+void CommandesMise::disposer() {
+    placer_selon_dessin(label_mise);
+    placer_selon_dessin(moins);
+    placer_selon_dessin(plus);
+    placer_selon_dessin(gains);
+    label_mise.set_font_size(kTailleMontant);
+    label_mise.set_bold(true);
+    label_mise.set_alignment(plat::Align::center);
+    label_mise.set_word_wrap(false);
+    label_mise.set_fore_color(kEncreMontant);
+    gains.set_font_size(kTailleGains);
+    gains.set_bold(true);
+    gains.set_fore_color(kEncreGains);
+}
+
+// ---------------------------------------------------------------- states
+
+void CommandesMise::preparer() {
+    regle_.preparer();
+    if (boutons_bloques_ == BoutonsBloques::grises) activer_boutons(false);
+    montrer();
+}
+
+void CommandesMise::ouvrir() {
+    regle_.ouvrir();
+    activer_boutons(true);
+    montrer();
+}
+
+void CommandesMise::bloquer() {
+    regle_.bloquer();
+    if (boutons_bloques_ == BoutonsBloques::grises) activer_boutons(false);
+}
+
+void CommandesMise::interdire(SansMise quand) {
+    regle_.interdire(quand);
+    if (boutons_bloques_ == BoutonsBloques::grises || quand == SansMise::a_l_entree) activer_boutons(false);
+    montrer();
+}
+
+// ---------------------------------------------------------------- presses
+
+void CommandesMise::label_mise_MouseDown(int bouton) {
+    apres_pression(regle_.presser_montant(bouton == plat::kBoutonGauche, r_.etat.score));
+}
+
+void CommandesMise::plus_MouseDown(int bouton) {
+    apres_pression(regle_.presser_plus(bouton == plat::kBoutonGauche, r_.etat.score));
+}
+
+void CommandesMise::moins_MouseDown(int bouton) { apres_pression(regle_.presser_moins(bouton == plat::kBoutonGauche)); }
+
+void CommandesMise::apres_pression(bool comptee) {
+    if (!comptee) return;
+    r_.jouer_son("4.ats");
+    montrer();
+}
+
+void CommandesMise::montrer() {
+    label_mise.set_caption(regle_.texte_montant());
+    gains.set_caption(regle_.texte_gains());
+}
+
+void CommandesMise::activer_boutons(bool actifs) {
+    for (plat::Image* bouton : {&moins, &plus}) {
+        if (actifs)
+            Routines::rendre_actif(*bouton);
+        else
+            r_.rendre_inactif(*bouton);
+    }
+}
