@@ -73,7 +73,7 @@ void refuser_le_pari(Routines& r, plat::Label& commentaire, CommandesMise& mise,
     mise.interdire(SansMise::a_l_entree);
     for (int i = 0; i < kClignotementsAdieu; ++i) {
         clignoter_une_fois(r, commentaire, plat::couleurs::rouge, plat::couleurs::bleu, kClignotementAdieuMs);
-        apres_clignotement(i);
+        if (apres_clignotement) apres_clignotement(i);
     }
     commentaire.set_fore_color(plat::couleurs::noir);
     r.montrer_pointeur();

@@ -38,9 +38,9 @@ std::string au_revoir();                  // "AU REVOIR !"
 // ---- a player who comes in without the points to bet ----
 // The sound, the reason in the comment (under the game's title), the board
 // showing "---", then four red and blue blinks of the comment; after each
-// blink `apres_clignotement(i)` says goodbye somewhere on the screen.
+// blink `apres_clignotement(i)`, when given, says goodbye somewhere on the screen.
 void refuser_le_pari(Routines& r, plat::Label& commentaire, CommandesMise& mise, const std::string& son,
-                     const std::string& titre, const std::function<void(int)>& apres_clignotement);
+                     const std::string& titre, const std::function<void(int)>& apres_clignotement = {});
 
 // ---- chance ----
 // `combien` draws from 0 to parmi − 1, each drawn again until it differs

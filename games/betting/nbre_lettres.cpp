@@ -1,0 +1,264 @@
+#include "games/betting/nbre_lettres.h"
+
+#include <algorithm>
+
+#include "core/ecran_de_jeu.h"
+#include "core/guide.h"
+#include "games/betting/scene.h"
+#include "games/jeux.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr int kOeilRepos = 0;
+
+// The counts offered: 5, 6, 7 letters or 2, 3, 4 vowels.
+constexpr int kPremiereLongueur = 5;
+constexpr int kPremierNombreDeVoyelles = 2;
+constexpr std::string_view kVoyelles = "AEIOUY";
+
+// The three counts, side by side under the comment.
+constexpr int kYReponses = 290;
+constexpr int kXReponses = 104;
+constexpr int kEcartReponses = 120;
+constexpr int kCoteReponse = 80;
+constexpr int kHauteurReponse = 44;
+constexpr int kTailleReponse = 24;
+const plat::Couleur kFondReponse{0xD1F6FF};
+
+constexpr std::uint32_t kLettreEpeleeMs = 250;
+constexpr std::uint32_t kClignotementBanniereMs = 100;
+constexpr int kClignotementsBanniere = 5;
+constexpr std::uint32_t kClignotementReponseMs = 250;
+constexpr int kClignotementsReponse = 4;
+
+const std::string kPatience = "             PATIENCE ... PATIENCE ...";
+
+int compter_voyelles(const std::string& mot) {
+    return static_cast<int>(std::ranges::count_if(mot, [](char c) { return kVoyelles.find(c) != kVoyelles.npos; }));
+}
+
+// Every word must make one of the offered counts right, whichever the question.
+bool se_compte(const std::string& mot) {
+    int longueur = static_cast<int>(mot.size());
+    int voyelles = compter_voyelles(mot);
+    return longueur >= kPremiereLongueur && longueur < kPremiereLongueur + NbreLettres::kReponses &&
+           voyelles >= kPremierNombreDeVoyelles && voyelles < kPremierNombreDeVoyelles + NbreLettres::kReponses;
+}
+
+}  // namespace
+
+NbreLettres::NbreLettres(Routines& r)
+    : plat::Form(r.app, "nbre_lettres"), mise(*this, r, BoutonsBloques::grises), r_(r) {
+    disposer();
+    on_activate = [this] { Form_Activate(); };
+    reponse.on_click([this](int i) { reponse_Click(i); });
+    encore_nombre.on_click = [this] { encore_nombre_Click(); };
+    fin_nombre.on_click = [this] { fin_nombre_Click(); };
+    oeil.on_click = [this] { oeil_Click(); };
+}
+
+void NbreLettres::disposer() {
+    placer_selon_dessin(oeil);
+    placer_selon_dessin(encore_nombre);
+    placer_selon_dessin(fin_nombre);
+    preparer_label_score(label_score);
+    preparer_bandeau(mot_a_chercher);
+    mot_a_chercher.set_fore_color(plat::couleurs::bleu);
+    preparer_commentaire(commentaire);
+    for (auto& compte : reponse) {
+        compte.place(kXReponses + kEcartReponses * compte.index(), kYReponses, kCoteReponse, kHauteurReponse);
+        compte.set_font_size(kTailleReponse);
+        compte.set_bold(true);
+        compte.set_alignment(plat::Align::center);
+        compte.set_word_wrap(false);
+        compte.set_back_color(kFondReponse);
+        compte.set_border(true);
+    }
+}
+
+// ---------------------------------------------------------------- opening
+
+void NbreLettres::Form_Activate() {
+    mot_a_chercher.set_caption("");
+    poser_guide(r_, oeil, guides::nbre_lettres, kOeilRepos);
+    r_.rendre_inactif(encore_nombre);
+    label_score.set_caption(texte_nombre(r_.etat.score));
+    fermer_le_pari();
+    if (!RegleMise::peut_miser(r_.etat.score)) {
+        accueillir_sans_mise();
+        return;
+    }
+    if (!lire_mot(true)) return;
+    annoncer_le_choix();
+    r_.jouer_son("2.amb");
+    animer_guide(r_, oeil, guides::nbre_lettres);
+    defiler_patience();
+    poser_la_question();
+    ouvrir_le_pari();
+}
+
+// No answer and no stake change until the word is chosen.
+void NbreLettres::fermer_le_pari() {
+    reponses_ouvertes_ = false;
+    for (auto& compte : reponse) {
+        compte.set_fore_color(plat::couleurs::noir);
+        compte.set_caption("-");
+    }
+    mise.bloquer();
+}
+
+void NbreLettres::accueillir_sans_mise() {
+    refuser_le_pari(r_, commentaire, mise, "13.def", "GRAND JEU DU NOMBRE DE LETTRES");
+    mot_a_chercher.set_caption(au_revoir());
+}
+
+// Reads the next word; a file that cannot be read sends the player back to
+// the menu with the reason.
+bool NbreLettres::lire_mot(bool premier) {
+    try {
+        if (premier) {
+            lecteur_.emplace(r_.dossier_datas() / "10.bin", FormatEnregistrement{Champ::texte},
+                             r_.etat.position_nbre_lettres);
+            r_.ouvrir_fichier([this] { lecteur_.reset(); });
+        }
+        mot_ = (premier ? lecteur_->reprendre() : lecteur_->suivant())[0].texte();
+        if (!se_compte(mot_))
+            throw FichierMotsErreur(cp1252("Le fichier de mots 10.bin contient un mot qui n'a pas 5 à 7 lettres "
+                                           "dont 2 à 4 voyelles : ") + mot_ + ".");
+        return true;
+    } catch (const FichierMotsErreur& e) {
+        r_.quitter_sur_erreur(*this, e.what());
+        return false;
+    }
+}
+
+void NbreLettres::annoncer_le_choix() {
+    commentaire.set_caption("Un instant ... je choisis un mot dans mon ENORME grimoire...");
+    mise.preparer();
+}
+
+void NbreLettres::defiler_patience() {
+    r_.cacher_pointeur(kCentre);
+    faire_defiler(r_, mot_a_chercher, kPatience, r_.tirer_son());
+    std::string victoire = r_.tirer_son_victoire();
+    for (int i = 0; i < kClignotementsBanniere; ++i) {
+        r_.jouer_son(victoire);
+        clignoter_une_fois(r_, mot_a_chercher, plat::couleurs::rouge, plat::couleurs::bleu, kClignotementBanniereMs);
+    }
+    r_.jouer_son(victoire);
+    mot_a_chercher.set_caption("BANZAI !");
+    r_.montrer_pointeur();
+}
+
+void NbreLettres::poser_la_question() {
+    voyelles_ = r_.tirer(2) != 0;
+    compte_ = voyelles_ ? compter_voyelles(mot_) : static_cast<int>(mot_.size());
+    int premier = voyelles_ ? kPremierNombreDeVoyelles : kPremiereLongueur;
+    commentaire.set_caption(commentaire.caption() +
+                            (voyelles_ ? "\rCombien de VOYELLES comporte ce mot ?"
+                                       : "\rCombien de LETTRES comporte ce mot ?") +
+                            misez_et_cliquez());
+    for (auto& compte : reponse) compte.set_caption(std::to_string(premier + compte.index()));
+}
+
+// The answers and the stake open together, the stake at 10.
+void NbreLettres::ouvrir_le_pari() {
+    reponses_ouvertes_ = true;
+    mise.ouvrir();
+}
+
+// ---------------------------------------------------------------- the answer
+
+void NbreLettres::reponse_Click(int index) {
+    if (!reponses_ouvertes_) return;
+    r_.cacher_pointeur(kSurEncore);
+    reponses_ouvertes_ = false;
+    mise.bloquer();
+    epeler_le_mot();
+    if (reponse[index].caption() == std::to_string(compte_))
+        gagner(index);
+    else
+        perdre(index);
+    clore_le_pari();
+}
+
+void NbreLettres::epeler_le_mot() {
+    std::string son = r_.tirer_son();
+    for (std::size_t i = 1; i <= mot_.size(); ++i) {
+        r_.jouer_son(son);
+        mot_a_chercher.set_caption(mot_.substr(0, i));
+        r_.app.wait_with_events(kLettreEpeleeMs);
+    }
+}
+
+void NbreLettres::gagner(int index) {
+    r_.jouer_victoire();
+    reponse[index].set_fore_color(plat::couleurs::bleu);
+    commentaire.set_caption(r_.commentaire(true) + "\r" + mot_ +
+                            (voyelles_ ? " comporte bien" + texte_nombre(compte_) + " voyelles !"
+                                       : " est bien un mot de" + texte_nombre(compte_) + " lettres !") +
+                            cp1252("\rVous avez un ordinateur dans la tête ? Gain :") +
+                            texte_nombre(2 * mise.mise()) + " points !");
+    r_.etat.ajouter_au_score(2 * mise.mise());
+    r_.afficher_score(label_score);
+    animer_guide(r_, oeil, guides::nbre_lettres);
+    r_.cacher_pointeur(kSurEncore);
+    r_.montrer_pointeur();
+}
+
+void NbreLettres::perdre(int index) {
+    r_.jouer_defaite();
+    reponse[index].set_fore_color(plat::couleurs::rouge);
+    std::string texte = r_.commentaire(false) + "\r" + mot_ + " comporte " + texte_nombre(compte_) +
+                        (voyelles_ ? " voyelles et non " : " lettres et non ") + reponse[index].caption() + " !\r" +
+                        perte_de_la_mise(mise.mise());
+    r_.etat.ajouter_au_score(-mise.mise());
+    if (!RegleMise::peut_miser(r_.etat.score)) texte += revenez_plus_tard();
+    commentaire.set_caption(texte);
+    r_.afficher_score(label_score);
+    r_.cacher_pointeur(kSurEncore);
+    plat::Label& juste = reponse[compte_ - (voyelles_ ? kPremierNombreDeVoyelles : kPremiereLongueur)];
+    clignoter(r_, juste, kClignotementsReponse, plat::couleurs::vert, plat::couleurs::bleu, kClignotementReponseMs);
+}
+
+void NbreLettres::clore_le_pari() {
+    if (!RegleMise::peut_miser(r_.etat.score)) {
+        mise.interdire(SansMise::apres_un_pari);
+        mot_a_chercher.set_caption(au_revoir());
+    } else {
+        Routines::rendre_actif(encore_nombre);
+    }
+    Routines::rendre_actif(fin_nombre);
+    if (lecteur_) lecteur_->avancer();
+    r_.montrer_pointeur();
+}
+
+// ---------------------------------------------------------------- buttons
+
+void NbreLettres::encore_nombre_Click() {
+    r_.jouer_son("9.ats");
+    compter_partie(r_.etat.parties_nbre_lettres);
+    r_.cacher_pointeur(kCentre);
+    fermer_le_pari();
+    if (!lire_mot(false)) return;
+    r_.rendre_inactif(encore_nombre);
+    r_.rendre_inactif(fin_nombre);
+    annoncer_le_choix();
+    defiler_patience();
+    poser_la_question();
+    ouvrir_le_pari();
+    r_.montrer_pointeur();
+}
+
+void NbreLettres::fin_nombre_Click() { r_.retour_menu(*this); }
+
+void NbreLettres::oeil_Click() {
+    r_.jouer_son("2.amb");
+    animer_guide(r_, oeil, guides::nbre_lettres);
+}
+
+namespace {
+const bool enregistre =
+    enregistrer_jeu([](Routines& r) -> std::unique_ptr<plat::Form> { return std::make_unique<NbreLettres>(r); });
+}
