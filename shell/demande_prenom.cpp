@@ -99,7 +99,7 @@ void DemandePrenom::disposer() {
 // ---------------------------------------------------------------- opening
 
 void DemandePrenom::Form_Activate() {
-    LectureJoueur lecture = lire_fichier_joueur(r_.dossier_datas());
+    LectureJoueur lecture = lire_fichier_joueur(dossier_joueur(r_.dossier_datas()));
     r_.fermer_fichiers();
     if (lecture.profil) {
         reprendre_profil(*lecture.profil, r_.etat);

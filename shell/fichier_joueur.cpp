@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/program_folder.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -45,6 +46,14 @@ std::string avertissement(const FichierJoueurIllisible& e) {
 }
 
 }  // namespace
+
+fs::path dossier_joueur(const fs::path& dossier_datas) {
+    if (plat::folder_writable(dossier_datas)) return dossier_datas;
+    fs::path dossier = plat::user_data_folder("lexirama");
+    std::error_code ignore;  // a folder that cannot be made shows up when the file is written
+    fs::create_directories(dossier, ignore);
+    return dossier;
+}
 
 LectureJoueur lire_fichier_joueur(const fs::path& dossier_datas) {
     const fs::path chemin = dossier_datas / kFichierJoueur;
@@ -91,4 +100,6 @@ void remettre_progression_a_zero(EtatPartage& etat) {
     for (Valeur EtatPartage::*compteur : kCompteurs) etat.*compteur = Valeur(0);
 }
 
-void sauver_joueur(Routines& r) { ecrire_fichier_joueur(r.dossier_datas(), ecrire_profil(profil_de(r.etat))); }
+void sauver_joueur(Routines& r) {
+    ecrire_fichier_joueur(dossier_joueur(r.dossier_datas()), ecrire_profil(profil_de(r.etat)));
+}

@@ -14,6 +14,11 @@ inline constexpr std::string_view kFichierJoueur = "4.bin";
 // An unreadable player file is kept under this name rather than written over.
 inline constexpr std::string_view kFichierJoueurIllisible = "4.bin.illisible";
 
+// The folder of the player file: the data folder beside the program when
+// this user may write there (a build run in place), otherwise the user's own
+// data folder (an installed program), created when missing.
+std::filesystem::path dossier_joueur(const std::filesystem::path& dossier_datas);
+
 // What the name screen finds when it opens the player file.
 struct LectureJoueur {
     std::optional<ProfilJoueur> profil;  // none: a first player
