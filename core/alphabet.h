@@ -15,6 +15,8 @@ public:
 
     // The top-left corner of the first row.
     Alphabet(plat::Form& form, int x, int y);
+    // Centred on the tray that the form's background draws for it.
+    explicit Alphabet(plat::Form& form);
 
     plat::Frame alphabet;
     plat::ControlArray<plat::Button> lettre;

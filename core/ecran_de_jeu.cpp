@@ -12,18 +12,17 @@ constexpr int kTailleScoreRepos = 18;
 constexpr int kHauteurIndice = 66;
 // Every game shows the score in the same place, top right.
 constexpr plat::Rect kPlaceScore{516, 14, 105, 34};
-const plat::Couleur kFondCellule{0xF4FBFF};
 const plat::Couleur kEncreIndice{0x5A2D8C};
 }  // namespace
 
-void preparer_cellules(plat::ControlArray<plat::Label>& reponse, int y) {
+void preparer_cellules(plat::ControlArray<plat::Label>& reponse, int y, plat::Couleur fond) {
     for (auto& cellule : reponse) {
         cellule.place(0, y, kLargeurCellule - 3, kHauteurCellule);
         cellule.set_font_size(kTailleCellule);
         cellule.set_bold(true);
         cellule.set_alignment(plat::Align::center);
         cellule.set_word_wrap(false);
-        cellule.set_back_color(kFondCellule);
+        cellule.set_back_color(fond);
         cellule.set_border(true);
         cellule.set_visible(false);
     }

@@ -5,8 +5,11 @@
 #include "platform/controls.h"
 
 // The answer cells: bold 24 point letters, one 47-pixel box each, laid out
-// across the screen by placer_reponse.
-void preparer_cellules(plat::ControlArray<plat::Label>& reponse, int y);
+// across the screen by placer_reponse. Light boxes suit dark letters; the
+// games whose letters are white, green, red or yellow take dark boxes.
+inline constexpr plat::Couleur kFondCelluleClair{0xF4FBFF};
+inline constexpr plat::Couleur kFondCelluleSombre{0x5C2234};
+void preparer_cellules(plat::ControlArray<plat::Label>& reponse, int y, plat::Couleur fond = kFondCelluleClair);
 
 // Puts a control where the background draws it (its form and own name).
 void placer_selon_dessin(plat::Control& controle);

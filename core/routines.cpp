@@ -149,10 +149,15 @@ void Routines::placer_reponse(int n, plat::ControlArray<plat::Label>& reponse) {
 }
 
 const std::string& Routines::commentaire(bool juste) {
+    const std::string& phrase = commentaire_du_tour(juste);
     int k = etat.num_commentaire;
-    const std::string& phrase = etat.commentaires[static_cast<std::size_t>(juste ? k : k + kPremierReproche)];
     etat.num_commentaire = k + 1 == kPremierReproche ? 0 : k + 1;
     return phrase;
+}
+
+const std::string& Routines::commentaire_du_tour(bool juste) const {
+    int k = etat.num_commentaire;
+    return etat.commentaires[static_cast<std::size_t>(juste ? k : k + kPremierReproche)];
 }
 
 void Routines::preparer_indice(plat::Label& achat_indice) const {

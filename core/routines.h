@@ -73,6 +73,8 @@ public:
     static void placer_reponse(int n, plat::ControlArray<plat::Label>& reponse);
     // The next comment phrase for a right or wrong answer, in rotation.
     const std::string& commentaire(bool juste);
+    // The phrase of the current turn, the rotation left where it stands.
+    const std::string& commentaire_du_tour(bool juste) const;
     void preparer_indice(plat::Label& achat_indice) const;
     // Buys the hint once per puzzle: 2 points, the hint shown in the label.
     void acheter_indice(bool& achete, plat::Label& achat_indice, plat::Label& label_score, const std::string& indice);

@@ -73,3 +73,10 @@ char minuscule(char c) {
     if (u == 0x8C) return static_cast<char>(0x9C);
     return c;
 }
+
+bool egaux_sans_casse(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (majuscule(a[i]) != majuscule(b[i])) return false;
+    return true;
+}

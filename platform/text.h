@@ -15,3 +15,6 @@ std::string utf8(std::string_view cp1252_text);
 // Upper and lower case of one Windows-1252 character (accented letters too).
 char majuscule(char c);
 char minuscule(char c);
+
+// Equal texts once both are in capitals ("Chat" and "CHAT").
+bool egaux_sans_casse(std::string_view a, std::string_view b);

@@ -90,7 +90,10 @@ plat::Label& Bench::label(const std::string& nom, int index) {
 }
 
 void Bench::planifier(std::uint32_t quand, const std::string& nom, int index, bool clic, int bouton) {
-    plat::Rect b = controle(nom, index).bounds();
+    planifier(quand, controle(nom, index).bounds(), clic, bouton);
+}
+
+void Bench::planifier(std::uint32_t quand, plat::Rect b, bool clic, int bouton) {
     int x = b.x + b.w / 2, y = b.y + b.h / 2;
     using K = plat::InputEvent::Kind;
     backend_->schedule(quand, {K::mouse_move, x, y, 0});
@@ -123,7 +126,21 @@ void Bench::cliquer_dans(std::uint32_t ms, const std::string& nom, int index) {
     planifier(maintenant() + ms, nom, index, true, plat::kBoutonGauche);
 }
 
+void Bench::cliquer_sur_dans(std::uint32_t ms, const std::string& form, const std::string& nom) {
+    plat::Form* f = app().form(form);
+    plat::Control* c = f ? f->find(nom) : nullptr;
+    if (!c) throw std::runtime_error("pas de contrôle " + nom + " sur " + form);
+    planifier(maintenant() + ms, c->bounds(), true, plat::kBoutonGauche);
+}
+
 void Bench::attendre(std::uint32_t ms) { app().wait_with_events(ms); }
+
+std::unique_ptr<plat::Timer> Bench::guetter(std::uint32_t ms, std::function<void()> regarder) {
+    auto guet = std::make_unique<plat::Timer>(visible(), ms);
+    guet->on_tick = std::move(regarder);
+    guet->set_enabled(true);
+    return guet;
+}
 
 void Bench::enregistrer_png(const std::string& form, const fs::path& chemin) {
     plat::Form* f = app().form(form);

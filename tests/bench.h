@@ -4,6 +4,8 @@
 // build; word files and the player file are small fixtures of each test.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,9 +39,15 @@ public:
     void survoler_fond(int x, int y);
     // The same, arriving ms from now: inside whatever wait runs then.
     void cliquer_dans(std::uint32_t ms, const std::string& controle, int index = -1);
+    // A click ms from now on a control of a form that is not on screen yet.
+    void cliquer_sur_dans(std::uint32_t ms, const std::string& form, const std::string& controle);
 
     // Lets the virtual clock run, servicing events and timers.
     void attendre(std::uint32_t ms);
+    // Follows an effect as it unfolds: `regarder` runs every `ms` of the
+    // virtual clock, inside whatever wait runs then, for as long as the
+    // returned timer lives.
+    std::unique_ptr<plat::Timer> guetter(std::uint32_t ms, std::function<void()> regarder);
     std::uint32_t maintenant() { return app().tick(); }
 
     plat::Form& visible();
@@ -56,6 +64,7 @@ public:
 
 private:
     void planifier(std::uint32_t quand, const std::string& controle, int index, bool clic, int bouton);
+    void planifier(std::uint32_t quand, plat::Rect zone, bool clic, int bouton);
     std::filesystem::path dossier_;
     plat::HeadlessBackend* backend_;
     plat::RecordingSound* sons_;

@@ -1,0 +1,51 @@
+#include "core/enigmes.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/text.h"
+
+Enigmes::Enigmes(Routines& r, plat::Form& jeu, std::string fichier, FormatEnregistrement format, Valeur& position,
+                 Controle controle)
+    : r_(r),
+      jeu_(jeu),
+      fichier_(std::move(fichier)),
+      format_(std::move(format)),
+      position_(position),
+      controle_(std::move(controle)) {}
+
+std::optional<Enregistrement> Enigmes::reprendre() { return lire(true); }
+
+// The file is open as long as the screen is shown; should it have been
+// dropped meanwhile, it is opened again where the player stands.
+std::optional<Enregistrement> Enigmes::suivante() { return lire(!lecteur_); }
+
+std::optional<Enregistrement> Enigmes::lire(bool ouverture) {
+    try {
+        if (ouverture) {
+            lecteur_.emplace(r_.dossier_datas() / fichier_, format_, position_);
+            r_.ouvrir_fichier([this] { lecteur_.reset(); });
+        }
+        Enregistrement e = ouverture ? lecteur_->reprendre() : lecteur_->suivant();
+        controle_(e);
+        ++lectures_;
+        return e;
+    } catch (const FichierMotsErreur& e) {
+        r_.quitter_sur_erreur(jeu_, e.what());
+        return std::nullopt;
+    }
+}
+
+// Counted even if the file was dropped in the middle of the puzzle's end.
+void Enigmes::avancer() { position_ = Valeur(position_.nombre() + 1); }
+
+std::function<bool()> Enigmes::meme_enigme() const {
+    return [this, lue = lectures_] { return lectures_ == lue; };
+}
+
+void exiger_mot(const Enigmes& enigmes, const std::string& mot, std::size_t min, std::size_t max) {
+    bool en_capitales = std::all_of(mot.begin(), mot.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    if (mot.size() < min || mot.size() > max || !en_capitales)
+        throw FichierMotsErreur(cp1252("Le fichier de mots ") + enigmes.fichier() +
+                                cp1252(" contient un mot que ce jeu ne peut pas cacher : ") + mot + ".");
+}

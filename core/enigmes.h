@@ -1,0 +1,57 @@
+#pragma once
+// A game's puzzles, read one after the other from its word file. The file
+// opens with the game's screen and is dropped when the menu comes back (one
+// word file open at a time). A file that cannot be read, or a puzzle that the
+// screen cannot show, closes the game: the menu comes back and says why,
+// with the score and the progress left as they were.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/routines.h"
+#include "core/word_file_reader.h"
+#include "platform/form.h"
+
+class Enigmes {
+public:
+    // Throws FichierMotsErreur, with the French reason, for a record the
+    // screen cannot show.
+    using Controle = std::function<void(const Enregistrement&)>;
+
+    // `fichier` is the file's name in the data folder ("13.bin"); `position`
+    // is the game's progress counter in the shared state.
+    Enigmes(Routines& r, plat::Form& jeu, std::string fichier, FormatEnregistrement format, Valeur& position,
+            Controle controle);
+
+    // The screen opens: the finished puzzles are skipped, the current one read.
+    // Empty when the game had to close.
+    std::optional<Enregistrement> reprendre();
+    // The next puzzle, from the top of the file once it has run out.
+    std::optional<Enregistrement> suivante();
+    // The current puzzle is finished: the next opening starts after it.
+    void avancer();
+
+    // A test of whether the puzzle on screen is still the one read last when
+    // the test was made. The waits of a verdict let the player leave and come
+    // back to a new puzzle; what remains of the verdict then leaves it alone.
+    std::function<bool()> meme_enigme() const;
+
+    const std::string& fichier() const { return fichier_; }
+
+private:
+    std::optional<Enregistrement> lire(bool ouverture);
+
+    Routines& r_;
+    plat::Form& jeu_;
+    std::string fichier_;
+    FormatEnregistrement format_;
+    Valeur& position_;
+    Controle controle_;
+    std::optional<LecteurMots> lecteur_;
+    int lectures_ = 0;
+};
+
+// Refuses, for the screen's sake, a word of fewer than `min` or more than
+// `max` letters, or holding anything but the capitals A to Z.
+void exiger_mot(const Enigmes& enigmes, const std::string& mot, std::size_t min, std::size_t max);

@@ -1,0 +1,45 @@
+#include "core/reponse_fausse.h"
+
+#include <cstdint>
+
+#include "core/verdict.h"
+#include "platform/text.h"
+
+namespace {
+constexpr int kTours = 4;
+constexpr std::uint32_t kPauseMs = 300;
+
+void montrer_lettres(plat::ControlArray<plat::Label>& reponse, const std::string& lettres, const std::string& mot,
+                     plat::Couleur couleur_faute) {
+    for (std::size_t i = 0; i < mot.size(); ++i) {
+        plat::Label& cellule = reponse[static_cast<int>(i)];
+        cellule.set_caption(std::string(1, lettres[i]));
+        cellule.set_fore_color(lettres[i] == mot[i] ? plat::couleurs::vert : couleur_faute);
+    }
+}
+}  // namespace
+
+std::string retirer_points_erreur(Routines& r, plat::Label& label_score) {
+    return payer_erreur(r, label_score) ? cp1252("\rCette erreur vous fait perdre 2 points !")
+                                        : cp1252("\rVous n'avez plus aucun point !");
+}
+
+void alterner(Routines& r, const std::function<void()>& reponse_du_joueur, const std::function<void()>& bonne_reponse,
+              const std::function<bool()>& a_l_ecran, Cadence cadence) {
+    auto regarder = [&](const std::function<void()>& montrer) {
+        if (cadence == Cadence::pause_puis_image) r.app.wait_with_events(kPauseMs);
+        if (a_l_ecran && !a_l_ecran()) return false;
+        montrer();
+        if (cadence == Cadence::image_puis_pause) r.app.wait_with_events(kPauseMs);
+        return true;
+    };
+    for (int tour = 0; tour < kTours; ++tour)
+        if (!regarder(reponse_du_joueur) || !regarder(bonne_reponse)) return;
+}
+
+void alterner_cellules(Routines& r, plat::ControlArray<plat::Label>& reponse, std::string du_joueur, std::string mot,
+                       plat::Couleur couleur_faute, const std::function<bool()>& a_l_ecran) {
+    alterner(
+        r, [&] { montrer_lettres(reponse, du_joueur, mot, couleur_faute); },
+        [&] { montrer_lettres(reponse, mot, mot, couleur_faute); }, a_l_ecran);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// What a wrong answer does in the games where the player spells a word: the
+// points it costs, and the player's answer shown in turn with the right one
+// so that the difference catches the eye.
+#include <functional>
+#include <string>
+
+#include "core/routines.h"
+#include "platform/controls.h"
+
+// Takes the points of a wrong answer (payer_erreur) and returns the line that
+// says so, a line break first, to add to the verdict.
+std::string retirer_points_erreur(Routines& r, plat::Label& label_score);
+
+// Whether each look comes after its pause of 300 ms, or before it.
+enum class Cadence { pause_puis_image, image_puis_pause };
+
+// Four turns of the player's answer then the right one, 300 ms each: the
+// screen ends on the right answer. Events are serviced during the pauses;
+// once `a_l_ecran` says that the player left and a new puzzle took the
+// screen (Enigmes::meme_enigme), the turns stop. Without it they all run.
+void alterner(Routines& r, const std::function<void()>& reponse_du_joueur, const std::function<void()>& bonne_reponse,
+              const std::function<bool()>& a_l_ecran = {}, Cadence cadence = Cadence::pause_puis_image);
+
+// The same on a row of letter cells: the player's letters, in
+// `couleur_faute` where they differ from the word's and in green where they
+// match, then the word's letters in green.
+void alterner_cellules(Routines& r, plat::ControlArray<plat::Label>& reponse, std::string du_joueur, std::string mot,
+                       plat::Couleur couleur_faute, const std::function<bool()>& a_l_ecran);
