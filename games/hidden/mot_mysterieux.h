@@ -1,0 +1,50 @@
+#pragma once
+// The mystery word: the letters of a short hidden word are proposed one at
+// a time in a random order, and the player clicks the cell where each one
+// belongs. Words come from datas/9.bin.
+#include <string>
+
+#include "core/enigmes.h"
+#include "core/routines.h"
+#include "platform/form.h"
+
+class MotMysterieux : public plat::Form {
+public:
+    explicit MotMysterieux(Routines& r);
+
+    static constexpr int kCellules = 5;
+    static constexpr int kProposition = 5;  // the label above the cells
+
+    plat::Image tete{*this, "tete"};
+    plat::Label commentaire{*this, "commentaire"};
+    plat::Label question{*this, "question"};
+    plat::ControlArray<plat::Label> reponse{*this, "reponse", kCellules + 1};
+    plat::Label achat_indice{*this, "achat_indice"};
+    plat::Label label_score{*this, "label_score"};
+    plat::Image encore_mystere{*this, "encore_mystere"};
+    plat::Image fin_mystere{*this, "fin_mystere"};
+
+private:
+    void Form_Activate();
+    void reponse_Click(int index);
+    void achat_indice_Click();
+    void encore_mystere_Click();
+    void fin_mystere_Click();
+    void tete_Click();
+
+    void disposer();
+    void vider_cellules();
+    bool poser_mot(bool ouverture);
+    void tirer_ordre();
+    void proposer(int numero);
+    int longueur() const { return static_cast<int>(mot_.size()); }
+    void juger();
+    void bonne_reponse();
+    void mauvaise_reponse();
+
+    Routines& r_;
+    Enigmes enigmes_;
+    std::string mot_, aide_, indice_, masque_;
+    int placees_ = 0;
+    bool indice_achete_ = false;
+};
