@@ -22,7 +22,7 @@ constexpr int kYReponses = 290;
 constexpr int kXReponses = 104;
 constexpr int kEcartReponses = 120;
 constexpr int kCoteReponse = 80;
-constexpr int kHauteurReponse = 44;
+constexpr int kHauteurReponse = 48;
 constexpr int kTailleReponse = 24;
 const plat::Couleur kFondReponse{0xD1F6FF};
 
