@@ -2,7 +2,8 @@
 # Builds everything and runs every test: unit and bench tests, the word
 # files against the French dictionary, the same tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, the fuzzers for a few seconds, and the
-# end-to-end test of the real program in a window under Xvfb.
+# end-to-end tests of the real program in a window under Xvfb, built and
+# installed from its Debian package.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$racine"
@@ -20,13 +21,15 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DLEXIRAMA_SANITIZE=ON -DLEXIR
 cmake --build build-asan -j"$jobs" --target lexirama_tests
 ASAN_OPTIONS=detect_leaks=0 build-asan/tests/lexirama_tests --gtest_brief=1
 
-if [ -x tests/fuzz/run.sh ]; then
-  echo "== fuzzers"
-  tests/fuzz/run.sh 10
-fi
+echo "== fuzzers"
+tests/fuzz/run.sh 10
 
-if [ -x tests/e2e/run.sh ]; then
-  echo "== de bout en bout"
-  tests/e2e/run.sh build
+echo "== de bout en bout"
+tests/e2e/run.sh build
+if [ "$(id -u)" -eq 0 ]; then
+  echo "== de bout en bout, paquet Debian installé"
+  tests/e2e/paquet.sh build
+else
+  echo "== paquet Debian : sauté (il faut être root pour l'installer)"
 fi
 echo "== tout est bon"
