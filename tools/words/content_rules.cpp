@@ -377,10 +377,13 @@ std::optional<std::string> deux_mots_autres_paires(const Dictionnaire& dictionna
 
 std::optional<std::string> lettre_en_trop_autres_lettres(const Dictionnaire& dictionnaire, const Enigme& enigme) {
     const std::string mot = texte_stockable(enigme.source[0]);
-    const std::string sans_lettre = texte_stockable(enigme.source[1]);
+    // The tiles show capitals without accents: taking the P of « page »
+    // leaves AGE, which is « âge », the answer itself.
+    const std::string& sans_lettre = enigme.champs[1].texte();
     std::vector<std::string> essais;
     for (std::size_t i = 0; i < mot.size(); ++i)
-        if (std::string essai = std::string(mot).erase(i, 1); essai != sans_lettre) essais.push_back(utf8(essai));
+        if (std::string essai = utf8(std::string(mot).erase(i, 1)); capitales_a_z(essai) != sans_lettre)
+            essais.push_back(essai);
     return autre_mot(dictionnaire, essais, "une autre lettre retirée");
 }
 
