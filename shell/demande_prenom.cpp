@@ -37,19 +37,12 @@ const plat::Couleur kBlancDeLaBulle = plat::couleurs::blanc;
 // The score's badge has a star at its left.
 constexpr int kLargeurEtoile = 28;
 
-// The alphabet takes the middle of the area the background leaves it.
-plat::Rect place_clavier() {
-    plat::Rect zone = disposition::de(kNomEcran, "alphabet");
-    return {zone.x + (zone.w - Alphabet::kLargeur) / 2, zone.y + (zone.h - Alphabet::kHauteur) / 2,
-            Alphabet::kLargeur, Alphabet::kHauteur};
-}
-
 int haut_des_cellules() { return disposition::de(kNomEcran, "reponse").y; }
 
 }  // namespace
 
 DemandePrenom::DemandePrenom(Routines& r)
-    : plat::Form(r.app, std::string(kNomEcran)), clavier(*this, place_clavier().x, place_clavier().y), r_(r) {
+    : plat::Form(r.app, std::string(kNomEcran)), clavier(*this), r_(r) {
     disposer();
     on_activate = [this] { Form_Activate(); };
     clavier.lettre.on_click([this](int i) { lettre_Click(i); });
