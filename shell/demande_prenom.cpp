@@ -30,9 +30,6 @@ const plat::Couleur kEncreBascule{0xA85F1F};  // the blue of the plaque's rim
 constexpr int kTailleEspace = 14;
 constexpr int kTailleAvertissement = 9;  // four lines fit in the bubble
 const plat::Couleur kEncreAvertissement{0x1A1AB0};
-// The robot says the warning: it covers the drawn invitation inside the
-// speech bubble, on the bubble's own white.
-constexpr plat::Rect kDansLaBulle{146, 98, 328, 84};
 const plat::Couleur kBlancDeLaBulle = plat::couleurs::blanc;
 // The score's badge has a star at its left.
 constexpr int kLargeurEtoile = 28;
@@ -80,7 +77,9 @@ void DemandePrenom::disposer() {
     plat::Rect badge = label_score.bounds();
     label_score.place(badge.x + kLargeurEtoile, badge.y, badge.w - kLargeurEtoile, badge.h);
 
-    avertissement.place(kDansLaBulle.x, kDansLaBulle.y, kDansLaBulle.w, kDansLaBulle.h);
+    // The robot says the warning: it covers the drawn invitation inside the
+    // speech bubble, on the bubble's own white.
+    placer_selon_dessin(avertissement);
     avertissement.set_back_color(kBlancDeLaBulle);
     avertissement.set_font_size(kTailleAvertissement);
     avertissement.set_bold(true);
