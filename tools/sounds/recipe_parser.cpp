@@ -177,10 +177,11 @@ const EffectSyntax* find_effect(const std::string& word) {
 Effect parse_effect(const EffectSyntax& syntax, const Line& line, std::size_t first) {
     const auto& words = line.words();
     std::size_t count = words.size() - first - 1;
-    if (count < syntax.min_values || count > syntax.max_values)
-        line.fail("\"" + std::string(syntax.word) + "\" takes " + std::to_string(syntax.min_values) +
-                  (syntax.max_values > syntax.min_values ? " or " + std::to_string(syntax.max_values) : "") +
-                  " numbers");
+    if (count < syntax.min_values || count > syntax.max_values) {
+        std::string how_many = std::to_string(syntax.min_values);
+        if (syntax.max_values > syntax.min_values) how_many += " or " + std::to_string(syntax.max_values);
+        line.fail("\"" + std::string(syntax.word) + "\" takes " + how_many + " numbers");
+    }
     Effect effect{syntax.kind, {}};
     for (std::size_t i = first + 1; i < words.size(); ++i) effect.values.push_back(line.number(words[i].text));
     return effect;
