@@ -7,15 +7,14 @@
 
 namespace plat {
 
-namespace {
 // Handlers are copied before they run: a handler may replace itself.
 template <class F, class... A>
-void call(const F& handler, A... args) {
+void Application::call(const F& handler, A... args) {
+    ++handlers_run_;
     if (!handler) return;
     F copy = handler;
     copy(args...);
 }
-}  // namespace
 
 Application::Application(std::unique_ptr<Backend> backend, std::unique_ptr<SoundBackend> sound)
     : backend_(std::move(backend)), sound_(std::move(sound)) {
@@ -36,10 +35,15 @@ void Application::wait_with_events(std::uint32_t ms) { service_until(tick() + ms
 
 void Application::wait(std::uint32_t ms) { service_until(tick() + ms, false); }
 
+// The screen is repainted when the wait starts and after anything ran, not
+// when the deadline comes: a frame drawn then would make every wait end late.
 void Application::service_until(std::uint32_t deadline, bool with_events) {
+    bool first = true;
     while (!quitting_) {
+        std::uint64_t before = handlers_run_;
         if (with_events) dispatch_pending();
-        repaint();
+        if (first || handlers_run_ != before) repaint();
+        first = false;
         if (quitting_ || tick() >= deadline) return;
         backend_->sleep_until(with_events ? next_due(deadline) : deadline, with_events);
     }
@@ -52,9 +56,11 @@ void Application::do_events() {
 
 void Application::run() {
     constexpr std::uint32_t kLongtemps = 60'000;
+    repaint();
     while (!quitting_) {
+        std::uint64_t before = handlers_run_;
         dispatch_pending();
-        repaint();
+        if (handlers_run_ != before) repaint();
         if (quitting_) break;
         backend_->sleep_until(next_due(tick() + kLongtemps), true);
     }
@@ -138,7 +144,9 @@ void Application::fire_timers() {
     for (Form* f : forms_) all.insert(all.end(), f->timers().begin(), f->timers().end());
     for (Timer* t : all) {
         if (quitting_) return;
+        std::uint32_t due = t->due();
         t->fire_if_due(now);
+        if (t->due() != due) ++handlers_run_;
     }
 }
 

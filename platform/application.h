@@ -69,6 +69,8 @@ private:
     void register_form(Form& f) { forms_.push_back(&f); }
     void unregister_form(Form& f);
 
+    template <class F, class... A>
+    void call(const F& handler, A... args);
     void dispatch_pending();
     void run_activations();
     void handle(const InputEvent& e);
@@ -93,6 +95,7 @@ private:
     std::uint32_t status_due_ = 0;
     bool in_status_ = false;
     bool quitting_ = false;
+    std::uint64_t handlers_run_ = 0;  // what the screen may need to show
 };
 
 }  // namespace plat
