@@ -331,6 +331,10 @@ TEST(WordListRules, BetsMayNotLeanOneWayOrFollowAPattern) {
         {{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1}, {7, 13}},  // the sixth of a run
         {{0, 1, 0, 1, 0, 1, 0, 1, 1}, {8}},             // the seventh alternating
         {{1, 1, 1, 0, 1, 1, 1, 1, 0}, {0}},             // 0 under a third
+        // balanced overall, but not over 20 bets in a row
+        {{0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1,
+          1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1, 0},
+         {21, 41}},
     };
     for (const auto& [reponses, lignes_signalees] : cas) {
         std::vector<Enigme> enigmes;

@@ -290,6 +290,9 @@ std::vector<Probleme> familles_sans_doublon_par_partie(const std::vector<Enigme>
 // streaks, lets a player win by always betting the same.
 constexpr std::size_t serie_maximum = 5;       // the same answer so many times in a row
 constexpr std::size_t alternance_maximum = 6;  // records alternating 0 1 0 1…
+// A sitting of about twenty bets must not lean one way either.
+constexpr std::size_t serie_de_paris = 20;
+constexpr std::size_t minimum_par_serie_de_paris = 7;
 constexpr double part_minimum_deux_reponses = 1.0 / 3;
 constexpr double part_minimum_trois_reponses = 1.0 / 4;
 
@@ -333,6 +336,15 @@ std::vector<Probleme> masculin_sans_biais(const std::vector<Enigme>& enigmes) {
             problemes.push_back({enigmes[i].ligne, "la même réponse " + std::to_string(serie) + " fois de suite"});
         if (alternance == alternance_maximum + 1)
             problemes.push_back({enigmes[i].ligne, "les réponses alternent " + std::to_string(alternance) + " fois de suite"});
+    }
+    for (std::size_t debut = 0; debut + serie_de_paris <= reponses.size(); ++debut) {
+        const auto fin = reponses.begin() + static_cast<std::ptrdiff_t>(debut + serie_de_paris);
+        const auto secondes = static_cast<std::size_t>(std::count(reponses.begin() + static_cast<std::ptrdiff_t>(debut), fin, 1));
+        if (std::min(secondes, serie_de_paris - secondes) >= minimum_par_serie_de_paris) continue;
+        problemes.push_back({enigmes[debut + serie_de_paris - 1].ligne,
+                             "sur les " + std::to_string(serie_de_paris) + " réponses finissant ici, l'une ne vient que " +
+                                 std::to_string(std::min(secondes, serie_de_paris - secondes)) + " fois"});
+        debut += serie_de_paris - 1;  // one report per stretch
     }
     return problemes;
 }
