@@ -1,0 +1,196 @@
+#include "games/wordplay/musique.h"
+
+#include <array>
+#include <utility>
+
+#include "core/disposition.h"
+#include "core/ecran_de_jeu.h"
+#include "core/guide.h"
+#include "core/verdict.h"
+#include "games/jeux.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr int kPersoRepos = 3;
+
+// The names the notes put into the gap, in the order of the xylophone.
+constexpr std::array<std::string_view, Musique::kNotes> kNomsNotes = {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
+
+constexpr plat::Rect kPlaceCommentaire{20, 66, 474, 100};
+constexpr int kTailleCommentaire = 13;
+constexpr plat::Rect kPlaceMot{20, 166, 474, 54};
+constexpr int kTailleMot = 28;
+constexpr int kXIndice = 20;
+constexpr int kYIndice = 228;
+constexpr int kLargeurIndice = 474;
+
+// A wrong note: the word with that note in red, then the right word in blue,
+// 4 times, 400 ms each; the word ends right.
+constexpr int kClignotements = 4;
+constexpr std::uint32_t kClignotementMs = 400;
+
+const std::string kConsigne = cp1252(
+    "La syllabe manquante dans le mot ci-dessous correspond au nom d'une note de musique.\r"
+    "Mais ... laquelle d'après vous ?");
+
+// The word with a note's name in its gap; only the first "-" takes it.
+std::string avec_la_note(std::string a_trou, std::string_view nom) {
+    return a_trou.replace(a_trou.find('-'), 1, nom);
+}
+
+// The gap is what the wrong notes fill: a word without one cannot be shown.
+void exiger_trou(const Enigmes& enigmes, const std::string& a_trou) {
+    if (a_trou.find('-') == std::string::npos)
+        throw FichierMotsErreur(cp1252("Le fichier de mots ") + enigmes.fichier() +
+                                cp1252(" contient un mot sans syllabe manquante : ") + a_trou + ".");
+}
+
+}  // namespace
+
+Musique::Musique(Routines& r)
+    : plat::Form(r.app, "musique"),
+      r_(r),
+      enigmes_(r, *this, "8.bin", {Champ::texte, Champ::nombre, Champ::texte, Champ::texte}, r.etat.position_musique,
+               [this](const Enregistrement& e) { exiger_trou(enigmes_, e[0].texte()); }) {
+    disposer();
+    on_activate = [this] { Form_Activate(); };
+    note.on_click([this](int i) { note_Click(i); });
+    achat_indice.on_click = [this] { achat_indice_Click(); };
+    encore_musique.on_click = [this] { encore_musique_Click(); };
+    fin_musique.on_click = [this] { fin_musique_Click(); };
+    perso.on_click = [this] { perso_Click(); };
+}
+
+void Musique::disposer() {
+    placer_selon_dessin(perso);
+    placer_selon_dessin(encore_musique);
+    placer_selon_dessin(fin_musique);
+    // The notes lie over the xylophone drawn on the background.
+    for (int i = 0; i < kNotes; ++i) {
+        plat::Rect r = disposition::de(name(), "note_" + std::to_string(i));
+        note[i].place(r.x, r.y, r.w, r.h);
+    }
+    preparer_label_score(label_score);
+    commentaire.place(kPlaceCommentaire.x, kPlaceCommentaire.y, kPlaceCommentaire.w, kPlaceCommentaire.h);
+    commentaire.set_font_size(kTailleCommentaire);
+    commentaire.set_bold(true);
+    commentaire.set_alignment(plat::Align::center);
+    mot_note.place(kPlaceMot.x, kPlaceMot.y, kPlaceMot.w, kPlaceMot.h);
+    mot_note.set_font_size(kTailleMot);
+    mot_note.set_bold(true);
+    mot_note.set_alignment(plat::Align::center);
+    mot_note.set_word_wrap(false);
+    preparer_label_indice(achat_indice, kXIndice, kYIndice, kLargeurIndice);
+}
+
+// ---------------------------------------------------------------- a puzzle
+
+void Musique::Form_Activate() {
+    poser_guide(r_, perso, guides::musique, kPersoRepos);
+    preparer_enigme();
+    label_score.set_caption(std::to_string(r_.etat.score));
+    std::optional<Enregistrement> e = enigmes_.reprendre();
+    if (!e) return;
+    poser_enigme(*e);
+    r_.jouer_son("5.ats");
+    animer_guide(r_, perso, guides::musique);
+}
+
+void Musique::encore_musique_Click() {
+    r_.jouer_son("9.ats");
+    r_.cacher_pointeur(kMenu);
+    preparer_enigme();
+    std::optional<Enregistrement> e = enigmes_.suivante();
+    if (!e) return;
+    poser_enigme(*e);
+    r_.montrer_pointeur();
+}
+
+void Musique::preparer_enigme() {
+    indice_achete_ = false;
+    r_.rendre_inactif(encore_musique);
+    mot_note.set_fore_color(plat::couleurs::noir);
+    activer_notes(true);
+    r_.preparer_indice(achat_indice);
+}
+
+void Musique::poser_enigme(const Enregistrement& e) {
+    mot_ = e[0].texte();
+    bonne_note_ = e[1].nombre();
+    mot_travail_ = e[2].texte();
+    indice_ = e[3].texte();
+    commentaire.set_caption(kConsigne);
+    mot_note.set_caption(mot_);
+}
+
+void Musique::activer_notes(bool actives) {
+    for (auto& n : note) n.set_enabled(actives);
+}
+
+// ---------------------------------------------------------------- the answer
+
+void Musique::note_Click(int index) {
+    activer_notes(false);
+    // Once answered, the hint is no longer sold.
+    bool indice_achete = std::exchange(indice_achete_, true);
+    if (index == bonne_note_)
+        trouver(indice_achete);
+    else
+        se_tromper(index, indice_achete);
+    r_.montrer_pointeur();
+    Routines::rendre_actif(encore_musique);
+    enigmes_.avancer();
+    r_.cacher_pointeur(kSurEncore);
+    r_.montrer_pointeur();
+}
+
+void Musique::trouver(bool indice_achete) {
+    r_.jouer_victoire();
+    mot_note.set_fore_color(plat::couleurs::bleu);
+    mot_note.set_caption(mot_travail_);
+    r_.etat.ajouter_au_score(kGainEnigme);
+    const std::string& phrase = r_.commentaire(true);
+    if (indice_achete)
+        commentaire.set_caption(phrase + "  On obtient " + mot_travail_ +
+                                cp1252(" !\rMais vous aviez consulté l'indice. Au total vous ne gagnez donc que 3 "
+                                       "points seulement !"));
+    else
+        commentaire.set_caption(phrase + " On obtient " + mot_travail_ + " !\rVous gagnez 5 points !\rIndice : " +
+                                indice_);
+    r_.afficher_score(label_score);
+    animer_guide(r_, perso, guides::musique);
+}
+
+void Musique::se_tromper(int index, bool indice_achete) {
+    r_.jouer_defaite();
+    std::string points = payer_erreur(r_, label_score) ? "Vous perdez 2 points !" : "Vous n'avez plus aucun point !";
+    std::string rappel = indice_achete ? cp1252("Vous aviez pourtant consulté l'indice !") : "Indice : " + indice_;
+    commentaire.set_caption(r_.commentaire(false) + " C'est " + mot_travail_ + " !\r" + points + "\r" + rappel);
+    std::string faux = avec_la_note(mot_, kNomsNotes[index]);
+    r_.cacher_pointeur(kSurPlace);
+    for (int i = 0; i < kClignotements; ++i) {
+        mot_note.set_fore_color(plat::couleurs::rouge);
+        mot_note.set_caption(faux);
+        r_.app.wait_with_events(kClignotementMs);
+        mot_note.set_fore_color(plat::couleurs::bleu);
+        mot_note.set_caption(mot_travail_);
+        r_.app.wait_with_events(kClignotementMs);
+    }
+}
+
+// ---------------------------------------------------------------- buttons
+
+void Musique::achat_indice_Click() { r_.acheter_indice(indice_achete_, achat_indice, label_score, indice_); }
+
+void Musique::perso_Click() {
+    r_.jouer_son("5.ats");
+    animer_guide(r_, perso, guides::musique);
+}
+
+void Musique::fin_musique_Click() { r_.retour_menu(*this); }
+
+namespace {
+const bool enregistre =
+    enregistrer_jeu([](Routines& r) -> std::unique_ptr<plat::Form> { return std::make_unique<Musique>(r); });
+}
