@@ -109,6 +109,7 @@ void Application::handle(const InputEvent& e) {
         case InputEvent::Kind::mouse_move: mouse_move(e.x, e.y); break;
         case InputEvent::Kind::mouse_down: mouse_down(e.x, e.y, e.button); break;
         case InputEvent::Kind::mouse_up: mouse_up(e.x, e.y, e.button); break;
+        case InputEvent::Kind::expose: ++handlers_run_; break;
     }
 }
 

@@ -95,7 +95,7 @@ private:
     std::uint32_t status_due_ = 0;
     bool in_status_ = false;
     bool quitting_ = false;
-    std::uint64_t handlers_run_ = 0;  // what the screen may need to show
+    std::uint64_t handlers_run_ = 0;  // grows when the screen may need a new picture
 };
 
 }  // namespace plat
