@@ -33,8 +33,14 @@ public:
         window_ = SDL_CreateWindow("Lexirama", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kLargeurEcran,
                                    kHauteurEcran, SDL_WINDOW_FULLSCREEN_DESKTOP);
         if (!window_) throw std::runtime_error(std::string("Impossible d'ouvrir la fenêtre : ") + SDL_GetError());
+        // The software renderer straight onto the window: the screen changes a
+        // few times a second at most, and OpenGL (even only probed, as SDL does
+        // to decide how to show a window's pixels) costs a third of a second
+        // and tens of megabytes at start on a machine without a graphics card.
+        // The environment may still choose otherwise (SDL_RENDER_DRIVER…).
+        SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+        SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
         renderer_ = SDL_CreateRenderer(window_, -1, 0);
-        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
         if (!renderer_) throw std::runtime_error(SDL_GetError());
         SDL_RenderSetLogicalSize(renderer_, kLargeurEcran, kHauteurEcran);
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kLargeurEcran,
@@ -130,6 +136,10 @@ private:
         switch (e.type) {
             case SDL_KEYDOWN:
                 if (is_fullscreen_toggle(e.key)) toggle_fullscreen();
+                return std::nullopt;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                    return InputEvent{InputEvent::Kind::expose};
                 return std::nullopt;
             case SDL_QUIT: return InputEvent{InputEvent::Kind::quit};
             case SDL_MOUSEMOTION: return InputEvent{InputEvent::Kind::mouse_move, e.motion.x, e.motion.y, 0};
