@@ -39,7 +39,7 @@ std::string entree_sans_zero(std::string_view liste, int i) {
 }  // namespace
 
 Routines::Routines(plat::Application& a, std::filesystem::path dossier_programme, std::uint32_t graine)
-    : app(a), dossier_(std::move(dossier_programme)), hasard_(graine) {}
+    : app(a), dossier_(std::move(dossier_programme)), hasard_(graine), images_(dossier_datas()) {}
 
 // ---------------------------------------------------------------- pointer
 
@@ -101,12 +101,6 @@ std::string Routines::tirer_son_victoire() {
 }
 
 // ---------------------------------------------------------------- pictures
-
-plat::PicturePtr Routines::image(const std::string& nom) {
-    auto& image = images_[nom];
-    if (!image) image = plat::load_picture(dossier_datas() / nom);
-    return image;
-}
 
 void Routines::charger_fond(plat::Form& f, const std::string& nom) { f.set_background(image(nom)); }
 

@@ -9,7 +9,9 @@
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "core/banque_images.h"
 #include "core/etat.h"
 #include "platform/application.h"
 #include "platform/controls.h"
@@ -59,7 +61,8 @@ public:
     std::string tirer_son_victoire();
 
     // ---- pictures ----
-    plat::PicturePtr image(const std::string& nom);
+    plat::PicturePtr image(const std::string& nom) { return images_.image(nom); }
+    void precharger_images(const std::vector<std::string>& noms) { images_.precharger(noms); }
     void charger_fond(plat::Form& f, const std::string& nom);
     const plat::PicturePtr& feuille(Feuille f) const;
 
@@ -98,7 +101,7 @@ private:
     void effet(const std::string& nom);
     std::filesystem::path dossier_;
     std::mt19937 hasard_;
-    std::map<std::string, plat::PicturePtr> images_;
+    BanqueImages images_;
     std::function<void()> fermer_fichier_ouvert_;
     int park_x_ = 0, park_y_ = 0;
     std::string avis_menu_;

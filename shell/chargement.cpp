@@ -1,7 +1,9 @@
 #include "shell/chargement.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -46,10 +48,22 @@ void charger(Routines& r, const std::array<Fond, N>& fonds) {
     for (const Fond& f : fonds) charger(r, f);
 }
 
+constexpr std::array<std::string_view, 3> kFeuilles = {"11", "12", "13"};
+
+// Everything read after the title picture and the first two backgrounds, in
+// the order the start-up asks for it.
+std::vector<std::string> a_lire_en_avance() {
+    std::vector<std::string> noms;
+    for (const Fond& f : kFondsAvantFeuilles) noms.emplace_back(f.fichier);
+    for (std::string_view feuille : kFeuilles) noms.emplace_back(feuille);
+    for (const Fond& f : kFondsSousLeTitre) noms.emplace_back(f.fichier);
+    return noms;
+}
+
 void charger_feuilles(Routines& r) {
-    r.divers.anim = r.image("11");
-    r.divers.anim2 = r.image("12");
-    r.divers.anim3 = r.image("13");
+    r.divers.anim = r.image(std::string(kFeuilles[0]));
+    r.divers.anim2 = r.image(std::string(kFeuilles[1]));
+    r.divers.anim3 = r.image(std::string(kFeuilles[2]));
     r.divers.inactif = r.divers.anim2->clip(kInactif.x, kInactif.y, kInactif.w, kInactif.h);
 }
 
@@ -65,6 +79,7 @@ Chargement::Chargement(plat::Application& app) : plat::Form(app, "chargement") {
 }
 
 void demarrer(Routines& r, Chargement& chargement, Titre& titre) {
+    r.precharger_images(a_lire_en_avance());
     r.cacher_pointeur(kCentre);
     r.charger_fond(titre, "2");
     charger(r, Fond{"depart", "1"});

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "core/banque_images.h"
 #include "core/routines.h"
 #include "platform/headless.h"
 #include "platform/text.h"
@@ -138,6 +139,19 @@ TEST_F(RoutinesTest, HidesDoNotPileUpAndParkingFollowsTheMode) {
     r_->cacher_pointeur(kSurEncore);
     r_->cacher_pointeur(7);  // beyond the table: the last park position
     EXPECT_EQ(std::pair(backend_->pointer_x(), backend_->pointer_y()), std::pair(570, 410));
+}
+
+// Pictures read ahead on the second thread are the ones asked for, and one
+// that cannot be read fails where it is asked for, as if read then.
+TEST(BanqueImages, PicturesReadAheadComeBackByNameAndAFaultyOneThrowsWhenAsked) {
+    BanqueImages banque(std::filesystem::path(LEXIRAMA_BUILD_DIR) / "datas");
+    banque.precharger({"12", "absente", "1"});
+    EXPECT_THROW(banque.image("absente"), std::runtime_error);
+    auto feuille = banque.image("12");
+    ASSERT_TRUE(feuille);
+    EXPECT_EQ(feuille->width(), 640);
+    EXPECT_NE(banque.image("1"), feuille);
+    EXPECT_EQ(banque.image("12"), feuille);  // read once, then kept
 }
 
 TEST(Texte, Windows1252RoundTrip) {
