@@ -27,20 +27,20 @@ for f in build-release/datas/*; do ln -s "$racine/$f" "$dossier/datas/"; done
 echo "== démarrage jusqu'au premier affichage de l'écran du prénom (5 essais)"
 for essai in 1 2 3 4 5; do
   debut=$(date +%s%N)
-  LEXIRAMA_TRACE=1 /usr/bin/time -f "%M" -o "$dossier/rss" "$dossier/lexirama" 2> "$dossier/trace" &
+  LEXIRAMA_TRACE=1 "$dossier/lexirama" 2> "$dossier/trace" &
   pid=$!
   until grep -q "premiere-image demande_prenom" "$dossier/trace" 2> /dev/null; do sleep 0.01; done
   image=$(grep "premiere-image demande_prenom" "$dossier/trace" | awk '{print $3}')
   if [ "$essai" = 1 ]; then
     echo "== processeur pendant 10 s d'attente sur l'écran du prénom"
-    programme=$(pgrep -P $pid lexirama || echo $pid)
-    avant=$(awk '{print $14 + $15}' /proc/$programme/stat)
+    avant=$(awk '{print $14 + $15}' /proc/$pid/stat)
     sleep 10
-    apres=$(awk '{print $14 + $15}' /proc/$programme/stat)
+    apres=$(awk '{print $14 + $15}' /proc/$pid/stat)
     echo "processeur : $(( (apres - avant) * 10 )) ms sur 10000 ms ($(awk "BEGIN{printf \"%.2f\", ($apres-$avant)*10/100}") % d'un cœur)"
   fi
+  memoire=$(awk '/^VmHWM/ {print int($2 / 1024)}' /proc/$pid/status)
   kill -TERM $pid; wait $pid || true
-  echo "essai $essai : $(( (image - debut) / 1000000 )) ms, mémoire maximale $(( $(cat "$dossier/rss") / 1024 )) Mo"
+  echo "essai $essai : $(( (image - debut) / 1000000 )) ms, mémoire maximale $memoire Mo"
 done
 
 echo "== attentes et dessin"
