@@ -200,12 +200,24 @@ verifier_score() {
     echo "fichier joueur : score $score"
 }
 
-# The first word of the hangman's file: its first field, every code 4 lower.
-premier_mot_du_pendu() {
-    head -n 1 "$construction/datas/11.bin" | cut -d, -f1 | tr -d '"\r\n' |
-        od -An -tu1 -v | tr -s ' ' '\n' | sed '/^$/d' |
-        while read -r code; do printf "\\$(printf '%03o' $((code - 4)))"; done
+# Field N of the first record of a built word file, decoded: separators,
+# quotes and line ends are stored as they are, every other code 4 higher.
+premier_champ() {
+    local fichier=$1 n=$2 code entre_guillemets=0 champ=1 texte=""
+    while read -r code; do
+        if ((code == 34)); then
+            entre_guillemets=$((1 - entre_guillemets))
+        elif ((!entre_guillemets && (code == 44 || code == 13))); then
+            ((champ == n)) && break
+            champ=$((champ + 1))
+        elif ((code != 10 && champ == n)); then
+            texte+="$(printf "\\$(printf '%03o' $((code - 4)))")"
+        fi
+    done < <(head -c 4000 "$fichier" | od -An -tu1 -v | tr -s ' ' '\n' | sed '/^$/d')
+    echo "$texte"
 }
+
+premier_mot_du_pendu() { premier_champ "$construction/datas/11.bin" 1; }
 
 # Plays each letter of the word once: the hangman reveals every place.
 gagner_le_pendu() {
@@ -217,5 +229,13 @@ gagner_le_pendu() {
         cliquer pendu lettre $(($(printf '%d' "'$lettre") - 65))
     done
     sleep 3  # the victory, the score pulse and the robot's dance
+}
+
+# Spells a word on a game's alphabet.
+taper() {
+    local forme=$1 mot=$2 k
+    for ((k = 0; k < ${#mot}; k++)); do
+        cliquer "$forme" lettre $(($(printf '%d' "'${mot:k:1}") - 65))
+    done
 }
 

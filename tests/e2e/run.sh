@@ -9,10 +9,11 @@
 #    from the menu; the player file holds the name and the scrambled score.
 # 2. Second start: the stored player is offered; switch to a new player and
 #    back, confirm without typing, quit; the file still holds Jean.
-# 3. Third start: confirm, win the first hangman word (read from the built
-#    word file), back to the menu, then end the program with SIGTERM, as a
-#    closed session would; the player file is written again with the 10
-#    points won and the hangman's progress.
+# 3. Third start: confirm, win the first hangman word and the first word
+#    from its definition (both read from the built word files), back to the
+#    menu, then end the program with SIGTERM, as a closed session would; the
+#    player file is written again with the 10 + 7 points won and both games'
+#    progress.
 set -euo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
@@ -71,7 +72,7 @@ cliquer depart fin
 attendre_fin
 verifier_joueur Jean
 
-echo "troisième lancement : un mot du pendu gagné, fermé par SIGTERM"
+echo "troisième lancement : un mot du pendu et un mot à trouver gagnés, fermé par SIGTERM"
 lancer
 cliquer demande_prenom fin_mot
 sleep "$pause_ecran"
@@ -84,12 +85,23 @@ gagner_le_pendu "$mot"
 capturer 9-pendu-gagne
 cliquer pendu fin_pendu
 sleep "$pause_ecran"
+cliquer depart bouton_mot
+sleep 3  # the reader's welcome
+mot="$(premier_champ "$construction/datas/13.bin" 3)"
+echo "mot à trouver : $mot"
+taper mot_a_trouver "$mot"
+cliquer mot_a_trouver test
+sleep 3  # the victory and the score pulse
+capturer 10-mot-a-trouver-gagne
+cliquer mot_a_trouver fin_mot
+sleep "$pause_ecran"
 rm "$fichier_joueur"
 kill -TERM "$jeu"
 attendre_fin
 verifier_joueur Jean
-verifier_score 10
+verifier_score 17
 [ "$(champ_joueur 12)" = 1 ] || echec "position du pendu : $(champ_joueur 12), attendu 1"
-echo "fichier joueur : position du pendu 1"
+[ "$(champ_joueur 18)" = 1 ] || echec "position du mot à trouver : $(champ_joueur 18), attendu 1"
+echo "fichier joueur : position du pendu 1, du mot à trouver 1"
 
 echo "de bout en bout : tout est bon"
