@@ -14,6 +14,9 @@
 #    menu, then end the program with SIGTERM, as a closed session would; the
 #    player file is written again with the 10 + 7 points won and both games'
 #    progress.
+# 4. Fourth start: every game opened from its character on the menu and
+#    left by its own menu button (the vowel bet answered first: it cannot be
+#    left open); each screen must differ from the menu's.
 set -euo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
@@ -103,5 +106,56 @@ verifier_score 17
 [ "$(champ_joueur 12)" = 1 ] || echec "position du pendu : $(champ_joueur 12), attendu 1"
 [ "$(champ_joueur 18)" = 1 ] || echec "position du mot à trouver : $(champ_joueur 18), attendu 1"
 echo "fichier joueur : position du pendu 1, du mot à trouver 1"
+
+echo "quatrième lancement : chaque jeu ouvert depuis le menu, puis quitté"
+# The menu picture's name (after bouton_ and fin_) and the game's form.
+jeux=(pendu:pendu mot:mot_a_trouver 1lettre:unelettre phrase:phrase mystere:mot_mysterieux
+      anagramme:anagramme lettre:lettre_en_trop 2mots:deux_mots familles:familles musique:musique
+      codes:codes masculin:masculin nombre:nbre_lettres voyelles:voyelles bonneteau:bonneteau)
+# Pixels that differ between a capture and the menu's.
+ecart_au_menu() {
+    local ecart
+    ecart="$(compare -metric AE "$captures/11-menu.png" "$captures/$1.png" null: 2>&1 || true)"
+    echo "${ecart%% *}"
+}
+
+# A game may lock its way out while it prepares (a banner, a draw): the
+# end button is pressed again until the menu is back. Optionally a control
+# (and its index) is clicked before each try: the answer a bet waits for.
+revenir_au_menu() {
+    local forme=$1 fin=$2 essai
+    shift 2
+    for ((essai = 0; essai < 10; essai++)); do
+        [ $# -eq 0 ] || cliquer "$forme" "$@"
+        cliquer "$forme" "$fin"
+        sleep "$pause_ecran"
+        kill -0 "$jeu" 2>/dev/null || echec "le programme s'est arrêté en quittant $forme"
+        capturer retour
+        (($(ecart_au_menu retour) < largeur_ecran * hauteur_ecran / 10)) && return
+    done
+    echec "$forme ne rend pas la main au menu"
+}
+
+lancer
+cliquer demande_prenom fin_mot
+sleep "$pause_ecran"
+capturer 11-menu
+for jeu_du_menu in "${jeux[@]}"; do
+    nom="${jeu_du_menu%%:*}"
+    forme="${jeu_du_menu#*:}"
+    cliquer depart "bouton_$nom"
+    sleep 2  # the game shows at once; its guide then welcomes the player
+    capturer "jeu-$forme"
+    (($(ecart_au_menu "jeu-$forme") > largeur_ecran * hauteur_ecran / 3)) || echec "$forme ne s'est pas ouvert"
+    if [ "$forme" = voyelles ]; then
+        revenir_au_menu "$forme" "fin_$nom" reponse 0  # a vowel bet is answered before leaving
+    else
+        revenir_au_menu "$forme" "fin_$nom"
+    fi
+done
+cliquer depart fin
+attendre_fin
+verifier_joueur Jean
+echo "les quinze jeux s'ouvrent et rendent la main au menu"
 
 echo "de bout en bout : tout est bon"
