@@ -49,15 +49,8 @@ void Bonneteau::disposer() {
     preparer_label_score(label_score);
     preparer_bandeau(mot_a_chercher);
     preparer_commentaire(commentaire);
-    for (auto& chapeau : bonnet) {
-        chapeau.place(kXChapeaux + kEcartChapeaux * chapeau.index(), kYChapeaux, kLargeurChapeau, kHauteurChapeau);
-        chapeau.set_font_size(kTailleChapeau);
-        chapeau.set_bold(true);
-        chapeau.set_alignment(plat::Align::center);
-        chapeau.set_word_wrap(false);
-        chapeau.set_back_color(kFondChapeau);
-        chapeau.set_border(true);
-    }
+    preparer_cases(bonnet, {{kXChapeaux, kYChapeaux, kLargeurChapeau, kHauteurChapeau}, kEcartChapeaux, kTailleChapeau,
+                            kFondChapeau});
 }
 
 // ---------------------------------------------------------------- opening

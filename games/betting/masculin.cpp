@@ -51,15 +51,8 @@ void Masculin::disposer() {
     preparer_bandeau(mot_a_chercher);
     mot_a_chercher.set_fore_color(plat::couleurs::bleu);
     preparer_commentaire(commentaire);
-    for (auto& reponse : reponse1) {
-        reponse.place(kXReponses + kEcartReponses * reponse.index(), kYReponses, kLargeurReponse, kHauteurReponse);
-        reponse.set_font_size(kTailleReponse);
-        reponse.set_bold(true);
-        reponse.set_alignment(plat::Align::center);
-        reponse.set_word_wrap(false);
-        reponse.set_back_color(kFondReponse);
-        reponse.set_border(true);
-    }
+    preparer_cases(reponse1, {{kXReponses, kYReponses, kLargeurReponse, kHauteurReponse}, kEcartReponses, kTailleReponse,
+                              kFondReponse});
 }
 
 // ---------------------------------------------------------------- opening

@@ -66,15 +66,8 @@ void NbreLettres::disposer() {
     preparer_bandeau(mot_a_chercher);
     mot_a_chercher.set_fore_color(plat::couleurs::bleu);
     preparer_commentaire(commentaire);
-    for (auto& compte : reponse) {
-        compte.place(kXReponses + kEcartReponses * compte.index(), kYReponses, kCoteReponse, kHauteurReponse);
-        compte.set_font_size(kTailleReponse);
-        compte.set_bold(true);
-        compte.set_alignment(plat::Align::center);
-        compte.set_word_wrap(false);
-        compte.set_back_color(kFondReponse);
-        compte.set_border(true);
-    }
+    preparer_cases(reponse, {{kXReponses, kYReponses, kCoteReponse, kHauteurReponse}, kEcartReponses, kTailleReponse,
+                             kFondReponse});
 }
 
 // ---------------------------------------------------------------- opening

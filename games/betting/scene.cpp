@@ -28,6 +28,19 @@ void preparer_commentaire(plat::Label& commentaire) {
     commentaire.set_alignment(plat::Align::center);
 }
 
+void preparer_cases(plat::ControlArray<plat::Label>& cases, const RangeeDeCases& rangee) {
+    for (auto& c : cases) {
+        const plat::Rect& r = rangee.premiere;
+        c.place(r.x + rangee.ecart * c.index(), r.y, r.w, r.h);
+        c.set_font_size(rangee.taille);
+        c.set_bold(true);
+        c.set_alignment(plat::Align::center);
+        c.set_word_wrap(false);
+        c.set_back_color(rangee.fond);
+        c.set_border(rangee.bordure);
+    }
+}
+
 // ---------------------------------------------------------------- the banner
 
 void faire_defiler(Routines& r, plat::Label& bandeau, std::string_view texte, const std::string& son) {

@@ -15,6 +15,16 @@
 // ---- layout shared by the four screens ----
 void preparer_bandeau(plat::Label& mot_a_chercher);
 void preparer_commentaire(plat::Label& commentaire);
+// A row of answer boxes: one line of bold centred text on a coloured ground,
+// the first box at `premiere`, each next one `ecart` pixels to its right.
+struct RangeeDeCases {
+    plat::Rect premiere;
+    int ecart = 0;
+    int taille = 0;
+    plat::Couleur fond{};
+    bool bordure = true;
+};
+void preparer_cases(plat::ControlArray<plat::Label>& cases, const RangeeDeCases& rangee);
 
 // ---- the banner ----
 // The banner shows 12 characters at a time.

@@ -52,14 +52,8 @@ void Voyelles::disposer() {
     preparer_bandeau(mot_a_chercher);
     mot_a_chercher.set_fore_color(plat::couleurs::bleu);
     preparer_commentaire(commentaire);
-    for (auto& voyelle : reponse) {
-        voyelle.place(kXReponses + kEcart * voyelle.index(), kYVoyelles, kLargeurVoyelle, kHauteurVoyelle);
-        voyelle.set_font_size(kTailleVoyelle);
-        voyelle.set_bold(true);
-        voyelle.set_alignment(plat::Align::center);
-        voyelle.set_word_wrap(false);
-        voyelle.set_back_color(kFondVoyelle);
-    }
+    preparer_cases(reponse, {{kXReponses, kYVoyelles, kLargeurVoyelle, kHauteurVoyelle}, kEcart, kTailleVoyelle,
+                             kFondVoyelle, false});
 }
 
 // ---------------------------------------------------------------- opening
