@@ -61,14 +61,19 @@ void MotMysterieux::disposer() {
 
 // ---------------------------------------------------------------- a new word
 
-void MotMysterieux::Form_Activate() {
-    poser_guide(r_, tete, guides::mot_mysterieux, kTeteRepos);
+// Empty cells, no hint bought, the again button off until the verdict.
+void MotMysterieux::preparer_nouveau_mot() {
     vider_cellules();
     placees_ = 0;
     indice_achete_ = false;
     r_.rendre_inactif(encore_mystere);
     r_.preparer_indice(achat_indice);
     label_score.set_caption(std::to_string(r_.etat.score));
+}
+
+void MotMysterieux::Form_Activate() {
+    poser_guide(r_, tete, guides::mot_mysterieux, kTeteRepos);
+    preparer_nouveau_mot();
     if (!poser_mot(true)) return;
     r_.jouer_son("10.ats");
     animer_guide(r_, tete, guides::mot_mysterieux);
@@ -192,12 +197,7 @@ void MotMysterieux::encore_mystere_Click() {
     r_.jouer_son("9.ats");
     r_.cacher_pointeur(kCentre);
     r_.rendre_inactif(fin_mystere);
-    vider_cellules();
-    placees_ = 0;
-    indice_achete_ = false;
-    r_.rendre_inactif(encore_mystere);
-    r_.preparer_indice(achat_indice);
-    label_score.set_caption(std::to_string(r_.etat.score));
+    preparer_nouveau_mot();
     if (!poser_mot(false)) return;
     r_.montrer_pointeur();
 }

@@ -34,6 +34,7 @@ private:
 
     void disposer();
     void vider_cellules();
+    void preparer_nouveau_mot();
     bool poser_mot(bool ouverture);
     void tirer_ordre();
     void proposer(int numero);
