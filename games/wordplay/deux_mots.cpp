@@ -22,7 +22,7 @@ constexpr int kPasXMots = 160;
 constexpr int kPasYMots = 44;
 constexpr int kLargeurMot = 150;
 constexpr int kHauteurMot = 38;
-constexpr int kTailleMot = 20;
+constexpr int kTailleMot = 18;
 // A card dark enough for a green word, light enough for a black one.
 constexpr plat::Couleur kFondMot{0x7A44B8};
 
