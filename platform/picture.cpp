@@ -43,6 +43,10 @@ Couleur Picture::pixel_at(int x, int y) const {
 }
 
 PicturePtr load_picture(const std::filesystem::path& chemin) {
+    // SDL_image sets its PNG decoder up on first use without a lock; C++ runs
+    // this once, whichever thread comes first, so two threads may load at once.
+    static const int decodeurs = IMG_Init(IMG_INIT_PNG);
+    (void)decodeurs;
     SDL_Surface* brute = IMG_Load(chemin.string().c_str());
     if (!brute) throw std::runtime_error("Image introuvable ou illisible : " + chemin.string());
     SDL_Surface* convertie = SDL_ConvertSurfaceFormat(brute, kFormat, 0);
