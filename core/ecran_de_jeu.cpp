@@ -33,11 +33,15 @@ void placer_selon_dessin(plat::Control& c) {
     c.place(r.x, r.y, r.w, r.h);
 }
 
+void preparer_texte(plat::Label& label, const plat::Rect& place, int taille) {
+    label.place(place.x, place.y, place.w, place.h);
+    label.set_font_size(taille);
+    label.set_bold(true);
+    label.set_alignment(plat::Align::center);
+}
+
 void preparer_label_score(plat::Label& label_score) {
-    label_score.place(kPlaceScore.x, kPlaceScore.y, kPlaceScore.w, kPlaceScore.h);
-    label_score.set_font_size(kTailleScoreRepos);
-    label_score.set_bold(true);
-    label_score.set_alignment(plat::Align::center);
+    preparer_texte(label_score, kPlaceScore, kTailleScoreRepos);
     label_score.set_word_wrap(false);
 }
 

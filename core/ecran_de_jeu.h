@@ -14,6 +14,10 @@ void preparer_cellules(plat::ControlArray<plat::Label>& reponse, int y, plat::Co
 // Puts a control where the background draws it (its form and own name).
 void placer_selon_dessin(plat::Control& controle);
 
+// A text of the game screens (comment, banner, word): bold and centred, at
+// its place and size.
+void preparer_texte(plat::Label& label, const plat::Rect& place, int taille);
+
 // The score label at the top right, 18 point at rest.
 void preparer_label_score(plat::Label& label_score);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ecran_de_jeu.h"
 #include "platform/text.h"
 
 namespace {
@@ -14,18 +15,12 @@ constexpr int kClignotementsAdieu = 4;
 }  // namespace
 
 void preparer_bandeau(plat::Label& mot_a_chercher) {
-    mot_a_chercher.place(kPlaceBandeau.x, kPlaceBandeau.y, kPlaceBandeau.w, kPlaceBandeau.h);
-    mot_a_chercher.set_font_size(kTailleBandeau);
-    mot_a_chercher.set_bold(true);
-    mot_a_chercher.set_alignment(plat::Align::center);
+    preparer_texte(mot_a_chercher, kPlaceBandeau, kTailleBandeau);
     mot_a_chercher.set_word_wrap(false);
 }
 
 void preparer_commentaire(plat::Label& commentaire) {
-    commentaire.place(kPlaceCommentaire.x, kPlaceCommentaire.y, kPlaceCommentaire.w, kPlaceCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
 }
 
 void preparer_cases(plat::ControlArray<plat::Label>& cases, const RangeeDeCases& rangee) {

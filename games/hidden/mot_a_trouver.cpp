@@ -49,10 +49,7 @@ void MotATrouver::disposer() {
     placer_selon_dessin(fin_mot);
     preparer_label_score(label_score);
     preparer_cellules(reponse, kYCellules, kFondCelluleSombre);
-    commentaire.place(kCommentaire.x, kCommentaire.y, kCommentaire.w, kCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kCommentaire, kTailleCommentaire);
     preparer_label_indice(achat_indice, kXIndice, kYIndice, kLargeurIndice);
     clavier.alphabet.set_visible(false);
 }

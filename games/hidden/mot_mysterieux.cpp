@@ -23,13 +23,6 @@ constexpr int kXIndice = 196;
 constexpr int kYIndice = 404;
 constexpr int kLargeurIndice = 306;
 
-void preparer_texte(plat::Label& label, const plat::Rect& place) {
-    label.place(place.x, place.y, place.w, place.h);
-    label.set_font_size(kTailleTexte);
-    label.set_bold(true);
-    label.set_alignment(plat::Align::center);
-}
-
 }  // namespace
 
 MotMysterieux::MotMysterieux(Routines& r)
@@ -51,8 +44,8 @@ void MotMysterieux::disposer() {
     placer_selon_dessin(encore_mystere);
     placer_selon_dessin(fin_mystere);
     preparer_label_score(label_score);
-    preparer_texte(commentaire, kCommentaire);
-    preparer_texte(question, kQuestion);
+    preparer_texte(commentaire, kCommentaire, kTailleTexte);
+    preparer_texte(question, kQuestion, kTailleTexte);
     preparer_cellules(reponse, kYCellules, kFondCelluleSombre);
     reponse[kProposition].set_left(kXProposition);
     reponse[kProposition].set_top(kYProposition);

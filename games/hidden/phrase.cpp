@@ -70,14 +70,8 @@ void Phrase::disposer() {
     placer_selon_dessin(encore_phrase);
     placer_selon_dessin(fin_phrase);
     preparer_label_score(label_score);
-    commentaire.place(kCommentaire.x, kCommentaire.y, kCommentaire.w, kCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
-    phrases.place(kPhrase.x, kPhrase.y, kPhrase.w, kPhrase.h);
-    phrases.set_font_size(kTaillePhrase);
-    phrases.set_bold(true);
-    phrases.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kCommentaire, kTailleCommentaire);
+    preparer_texte(phrases, kPhrase, kTaillePhrase);
     preparer_label_indice(achat_indice, kXIndice, kYIndice, kLargeurIndice);
     clavier.alphabet.set_visible(false);
 }

@@ -69,10 +69,7 @@ void Unelettre::disposer() {
     placer_selon_dessin(encore_1lettre);
     placer_selon_dessin(fin_1lettre);
     preparer_label_score(label_score);
-    commentaire.place(kCommentaire.x, kCommentaire.y, kCommentaire.w, kCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kCommentaire, kTailleCommentaire);
     for (auto& mot : reponse) {
         mot.place(kXMots + mot.index() * (kLargeurMot + kEcartMots), kYMots, kLargeurMot, kHauteurMot);
         mot.set_font_size(kTailleMot);

@@ -51,10 +51,7 @@ void Anagramme::disposer() {
     preparer_label_score(label_score);
     preparer_cellules(reponse, kYTuiles, kFondCelluleSombre);
     for (int i = kPremiereCase; i < reponse.size(); ++i) reponse[i].set_top(kYCases);
-    commentaire.place(kPlaceCommentaire.x, kPlaceCommentaire.y, kPlaceCommentaire.w, kPlaceCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
     preparer_label_indice(achat_indice, kXIndice, kYIndice, kLargeurIndice);
 }
 

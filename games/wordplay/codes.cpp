@@ -99,10 +99,7 @@ void Codes::disposer() {
         mot.set_back_color(kFondProposition);
         mot.set_border(true);
     }
-    commentaire.place(kPlaceCommentaire.x, kPlaceCommentaire.y, kPlaceCommentaire.w, kPlaceCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
     preparer_label_indice(achat_indice, kXIndice, kYIndice, kLargeurIndice);
 }
 

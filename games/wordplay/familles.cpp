@@ -81,10 +81,7 @@ void Familles::disposer() {
         carte.set_back_color(kFondCarte);
         carte.set_border(true);
     }
-    commentaire.place(kPlaceCommentaire.x, kPlaceCommentaire.y, kPlaceCommentaire.w, kPlaceCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
 }
 
 // ---------------------------------------------------------------- a new game

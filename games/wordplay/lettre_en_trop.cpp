@@ -47,10 +47,7 @@ void LettreEnTrop::disposer() {
     placer_selon_dessin(fin_lettre);
     preparer_label_score(label_score);
     preparer_cellules(reponse, kYTuiles, kFondCelluleSombre);
-    commentaire.place(kPlaceCommentaire.x, kPlaceCommentaire.y, kPlaceCommentaire.w, kPlaceCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
     preparer_label_indice(achat_indice, kXIndice, kYIndice, kLargeurIndice);
 }
 

@@ -72,14 +72,8 @@ void Musique::disposer() {
         note[i].place(r.x, r.y, r.w, r.h);
     }
     preparer_label_score(label_score);
-    commentaire.place(kPlaceCommentaire.x, kPlaceCommentaire.y, kPlaceCommentaire.w, kPlaceCommentaire.h);
-    commentaire.set_font_size(kTailleCommentaire);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
-    mot_note.place(kPlaceMot.x, kPlaceMot.y, kPlaceMot.w, kPlaceMot.h);
-    mot_note.set_font_size(kTailleMot);
-    mot_note.set_bold(true);
-    mot_note.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
+    preparer_texte(mot_note, kPlaceMot, kTailleMot);
     mot_note.set_word_wrap(false);
     preparer_label_indice(achat_indice, kXIndice, kYIndice, kLargeurIndice);
 }
