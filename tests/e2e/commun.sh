@@ -132,13 +132,15 @@ cliquer() {
     sleep "$pause_clic"
 }
 
-epeler() {
-    local mot=$1 k lettre
+# Spells a word on a screen's alphabet (the name screen's or a game's).
+taper() {
+    local forme=$1 mot=$2 k
     for ((k = 0; k < ${#mot}; k++)); do
-        lettre="${mot:k:1}"
-        cliquer demande_prenom lettre $(($(printf '%d' "'$lettre") - 65))
+        cliquer "$forme" lettre $(($(printf '%d' "'${mot:k:1}") - 65))
     done
 }
+
+epeler() { taper demande_prenom "$1"; }
 
 # ------------------------------------------------------------ the player file
 
@@ -221,21 +223,11 @@ premier_mot_du_pendu() { premier_champ "$construction/datas/11.bin" 1; }
 
 # Plays each letter of the word once: the hangman reveals every place.
 gagner_le_pendu() {
-    local mot=$1 k lettre deja=""
+    local mot=$1 k deja=""
     for ((k = 0; k < ${#mot}; k++)); do
-        lettre="${mot:k:1}"
-        [[ "$deja" == *"$lettre"* ]] && continue
-        deja+="$lettre"
-        cliquer pendu lettre $(($(printf '%d' "'$lettre") - 65))
+        [[ "$deja" == *"${mot:k:1}"* ]] || deja+="${mot:k:1}"
     done
+    taper pendu "$deja"
     sleep 3  # the victory, the score pulse and the robot's dance
-}
-
-# Spells a word on a game's alphabet.
-taper() {
-    local forme=$1 mot=$2 k
-    for ((k = 0; k < ${#mot}; k++)); do
-        cliquer "$forme" lettre $(($(printf '%d' "'${mot:k:1}") - 65))
-    done
 }
 
