@@ -7,13 +7,22 @@
 
 namespace plat {
 
-// Handlers are copied before they run: a handler may replace itself.
+// Handlers are copied before they run: a handler may replace itself. A
+// handler whose screen was left while it waited unwinds back to here.
 template <class F, class... A>
-void Application::call(const F& handler, A... args) {
+void Application::call(const Form* owner, const F& handler, A... args) {
     ++handlers_run_;
     if (!handler) return;
     F copy = handler;
-    copy(args...);
+    struct Pile {
+        std::vector<Contexte>& contextes;
+        ~Pile() { contextes.pop_back(); }
+    } pile{contextes_};
+    contextes_.push_back({owner, owner ? owner->affichage() : 0});
+    try {
+        copy(args...);
+    } catch (const EcranQuitte&) {
+    }
 }
 
 Application::Application(std::unique_ptr<Backend> backend, std::unique_ptr<SoundBackend> sound)
@@ -31,9 +40,23 @@ void Application::unregister_form(Form& f) {
 
 // ---------------------------------------------------------------- waits
 
-void Application::wait_with_events(std::uint32_t ms) { service_until(tick() + ms, true); }
+void Application::wait_with_events(std::uint32_t ms) {
+    service_until(tick() + ms, true);
+    unwind_if_left();
+}
 
-void Application::wait(std::uint32_t ms) { service_until(tick() + ms, false); }
+void Application::wait(std::uint32_t ms) {
+    service_until(tick() + ms, false);
+    unwind_if_left();
+}
+
+// Outside every handler (start-up) a wait simply returns.
+void Application::unwind_if_left() const {
+    if (contextes_.empty()) return;
+    const Contexte& courant = contextes_.back();
+    bool quitte = courant.form && courant.form->affichage() != courant.affichage;
+    if (quitting_ || quitte) throw EcranQuitte{};
+}
 
 // The screen is repainted when the wait starts and after anything ran, not
 // when the deadline comes: a frame drawn then would make every wait end late.
@@ -52,6 +75,7 @@ void Application::service_until(std::uint32_t deadline, bool with_events) {
 void Application::do_events() {
     dispatch_pending();
     repaint();
+    unwind_if_left();
 }
 
 void Application::run() {
@@ -94,7 +118,7 @@ void Application::run_activations() {
     while (!to_activate_.empty() && !quitting_) {
         Form* f = to_activate_.front();
         to_activate_.pop_front();
-        call(f->on_activate);
+        call(f, f->on_activate);
     }
 }
 
@@ -102,7 +126,7 @@ void Application::handle(const InputEvent& e) {
     switch (e.kind) {
         case InputEvent::Kind::quit:
             if (on_close_request)
-                call(on_close_request);
+                call(nullptr, on_close_request);
             else
                 quit();
             break;
@@ -119,16 +143,16 @@ void Application::mouse_move(int x, int y) {
     if (!visible_) return;
     Control* c = visible_->control_at(x, y);
     if (!c)
-        call(visible_->on_mouse_move);
+        call(visible_, visible_->on_mouse_move);
     else if (c->active())
-        call(c->on_mouse_move);
+        call(&c->form(), c->on_mouse_move);
 }
 
 void Application::mouse_down(int x, int y, int button) {
     if (!visible_) return;
     Control* c = visible_->control_at(x, y);
     pressed_ = c && c->active() ? c : nullptr;
-    if (pressed_) call(pressed_->on_mouse_down, button);
+    if (pressed_) call(&pressed_->form(), pressed_->on_mouse_down, button);
 }
 
 void Application::mouse_up(int x, int y, int button) {
@@ -136,7 +160,7 @@ void Application::mouse_up(int x, int y, int button) {
     Control* pressed = pressed_;
     pressed_ = nullptr;
     Control* c = visible_->control_at(x, y);
-    if (c && c == pressed && c->live() && button == kBoutonGauche && &c->form() == visible_) call(c->on_click);
+    if (c && c == pressed && c->live() && button == kBoutonGauche && &c->form() == visible_) call(&c->form(), c->on_click);
 }
 
 void Application::fire_timers() {
@@ -145,9 +169,10 @@ void Application::fire_timers() {
     for (Form* f : forms_) all.insert(all.end(), f->timers().begin(), f->timers().end());
     for (Timer* t : all) {
         if (quitting_) return;
-        std::uint32_t due = t->due();
-        t->fire_if_due(now);
-        if (t->due() != due) ++handlers_run_;
+        if (!t->due_at(now)) continue;
+        t->begin_tick(now);
+        call(&t->form(), t->on_tick);
+        t->end_tick();
     }
 }
 
@@ -155,7 +180,7 @@ void Application::fire_sound_status() {
     if (!on_sound_status || in_status_ || tick() < status_due_) return;
     status_due_ = tick() + kPeriodeStatutSon;
     in_status_ = true;
-    call(on_sound_status);
+    call(nullptr, on_sound_status);
     in_status_ = false;
 }
 
@@ -163,14 +188,21 @@ void Application::fire_sound_status() {
 
 void Application::show(Form& form) {
     pressed_ = nullptr;
+    if (visible_ && visible_ != &form) new_showing(*visible_);
+    new_showing(form);
     visible_ = &form;
     to_activate_.push_back(&form);
     repaint();
 }
 
 void Application::hide(Form& form) {
-    if (visible_ == &form) visible_ = nullptr;
+    if (visible_ != &form) return;
+    new_showing(form);
+    visible_ = nullptr;
 }
+
+// Showing a form and leaving it both start a new showing.
+void Application::new_showing(Form& form) { form.affichage_ = ++affichages_; }
 
 Form* Application::form(const std::string& name) const {
     for (Form* f : forms_)

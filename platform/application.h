@@ -17,6 +17,12 @@
 
 namespace plat {
 
+// Thrown out of a wait whose handler's screen was left (or shown afresh)
+// while it waited, or when the program is quitting: the handler unwinds to
+// where the application called it, and touches nothing more. Deliberately
+// not a std::exception, so that no game's error handling can swallow it.
+struct EcranQuitte {};
+
 class Application {
 public:
     Application(std::unique_ptr<Backend> backend, std::unique_ptr<SoundBackend> sound);
@@ -27,6 +33,8 @@ public:
     // ---- clock and waits ----
     std::uint32_t tick() { return backend_->tick(); }
     // Services events (handlers may run inside) until ms have passed.
+    // Inside a handler whose screen is left meanwhile, or once quitting,
+    // throws EcranQuitte instead of returning (so do the two below).
     void wait_with_events(std::uint32_t ms);
     // Repaints but runs no handler until ms have passed.
     void wait(std::uint32_t ms);
@@ -69,8 +77,15 @@ private:
     void register_form(Form& f) { forms_.push_back(&f); }
     void unregister_form(Form& f);
 
+    // The screen a running handler belongs to, and which showing of it.
+    struct Contexte {
+        const Form* form;
+        std::uint64_t affichage;
+    };
     template <class F, class... A>
-    void call(const F& handler, A... args);
+    void call(const Form* owner, const F& handler, A... args);
+    void unwind_if_left() const;
+    void new_showing(Form& form);
     void dispatch_pending();
     void run_activations();
     void handle(const InputEvent& e);
@@ -96,6 +111,8 @@ private:
     bool in_status_ = false;
     bool quitting_ = false;
     std::uint64_t handlers_run_ = 0;  // grows when the screen may need a new picture
+    std::uint64_t affichages_ = 0;    // numbers every showing and every leaving of a form
+    std::vector<Contexte> contextes_;  // the handlers running, innermost last
 };
 
 }  // namespace plat

@@ -67,14 +67,4 @@ void Timer::set_enabled(bool e) {
     enabled_ = e;
 }
 
-void Timer::fire_if_due(std::uint32_t now) {
-    // A tick never runs inside its own handler: a wait inside it would
-    // otherwise start the same tick again.
-    if (!enabled_ || running_ || interval_ == 0 || now < due_) return;
-    due_ = now + interval_;
-    running_ = true;
-    if (on_tick) on_tick();
-    running_ = false;
-}
-
 }  // namespace plat

@@ -163,13 +163,23 @@ public:
 
     std::function<void()> on_tick;
 
+    Form& form() const { return form_; }
     // Called by the application's loop.
     std::uint32_t due() const { return due_; }
     // Waiting for its next tick: enabled and not inside its own handler.
     bool pending() const { return enabled_ && !running_ && interval_ > 0; }
-    void fire_if_due(std::uint32_t now);
+    bool due_at(std::uint32_t now) const { return pending() && now >= due_; }
 
 private:
+    // The application runs a due tick between these two: a tick never runs
+    // inside its own handler, since a wait inside it would start it again.
+    friend class Application;
+    void begin_tick(std::uint32_t now) {
+        due_ = now + interval_;
+        running_ = true;
+    }
+    void end_tick() { running_ = false; }
+
     Form& form_;
     std::uint32_t interval_;
     bool enabled_ = false;

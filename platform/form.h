@@ -2,6 +2,7 @@
 // One screen: a background picture and controls in drawing order. Forms are
 // built once, shown and hidden through the application, never destroyed
 // while the program runs.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ public:
     void show();
     void hide();
     bool visible() const;
+    // Changes each time the form is shown or left: a handler begun in an
+    // earlier showing knows its screen is gone.
+    std::uint64_t affichage() const { return affichage_; }
 
     std::function<void()> on_activate;
     // The pointer moves over the form itself, outside every control.
@@ -47,6 +51,7 @@ public:
     void draw(Canvas& canvas) const;
 
 private:
+    friend class Application;
     friend class Control;
     friend class Timer;
     void add(Control* c) { controls_.push_back(c); }
@@ -58,6 +63,7 @@ private:
     PicturePtr background_;
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
+    std::uint64_t affichage_ = 0;
 };
 
 }  // namespace plat
