@@ -28,7 +28,6 @@ std::optional<Enregistrement> Enigmes::lire(bool ouverture) {
         }
         Enregistrement e = ouverture ? lecteur_->reprendre() : lecteur_->suivant();
         controle_(e);
-        ++lectures_;
         return e;
     } catch (const FichierMotsErreur& e) {
         r_.quitter_sur_erreur(jeu_, e.what());
@@ -36,12 +35,7 @@ std::optional<Enregistrement> Enigmes::lire(bool ouverture) {
     }
 }
 
-// Counted even if the file was dropped in the middle of the puzzle's end.
-void Enigmes::avancer() { position_ = Valeur(position_.nombre() + 1); }
-
-std::function<bool()> Enigmes::meme_enigme() const {
-    return [this, lue = lectures_] { return lectures_ == lue; };
-}
+void Enigmes::regler(std::int64_t points) { r_.regler(points, position_); }
 
 void exiger_mot(const Enigmes& enigmes, const std::string& mot, std::size_t min, std::size_t max) {
     bool en_capitales = std::all_of(mot.begin(), mot.end(), [](char c) { return c >= 'A' && c <= 'Z'; });

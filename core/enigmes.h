@@ -5,6 +5,7 @@
 // screen cannot show, closes the game: the menu comes back and says why,
 // with the score and the progress left as they were.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,13 +30,10 @@ public:
     std::optional<Enregistrement> reprendre();
     // The next puzzle, from the top of the file once it has run out.
     std::optional<Enregistrement> suivante();
-    // The current puzzle is finished: the next opening starts after it.
-    void avancer();
-
-    // A test of whether the puzzle on screen is still the one read last when
-    // the test was made. The waits of a verdict let the player leave and come
-    // back to a new puzzle; what remains of the verdict then leaves it alone.
-    std::function<bool()> meme_enigme() const;
+    // The current puzzle is finished and its verdict moves the score by
+    // `points`: both settled and saved at once (Routines::regler); the next
+    // opening starts after it.
+    void regler(std::int64_t points);
 
     const std::string& fichier() const { return fichier_; }
 
@@ -49,7 +47,6 @@ private:
     Valeur& position_;
     Controle controle_;
     std::optional<LecteurMots> lecteur_;
-    int lectures_ = 0;
 };
 
 // Refuses, for the screen's sake, a word of fewer than `min` or more than

@@ -9,10 +9,10 @@
 
 #include "core/valeur.h"
 
-// The player file stores (score × 4 − 123) × 2 in 32 bits; beyond these
-// bounds a saved score would wrap, so the score stays inside them.
+// The player file stores (score × 4 − 123) × 2 in 32 bits; beyond the
+// maximum a saved score would wrap. No loss takes the score below 0.
 inline constexpr std::int64_t kScoreMaximum = 268'435'486;
-inline constexpr std::int64_t kScoreMinimum = -268'435'425;
+inline constexpr std::int64_t kScoreMinimum = 0;
 
 inline constexpr int kNbCommentaires = 15;
 inline constexpr int kPremierReproche = 7;  // slots 0–6 praise, 7–13 reproach
@@ -46,8 +46,8 @@ struct EtatPartage {
     // Set once the name screen is confirmed: only then is there a player to save.
     bool prenom_confirme = false;
 
-    // Score changes go through here so that the score stays within what the
-    // player file can hold.
+    // Score changes go through here so that the score stays between 0 and
+    // what the player file can hold.
     void ajouter_au_score(std::int64_t points);
     void fixer_score(std::int64_t points);
 };

@@ -19,27 +19,33 @@ void montrer_lettres(plat::ControlArray<plat::Label>& reponse, const std::string
 }
 }  // namespace
 
-std::string retirer_points_erreur(Routines& r, plat::Label& label_score) {
-    return payer_erreur(r, label_score) ? cp1252("\rCette erreur vous fait perdre 2 points !")
+std::string ligne_perte_erreur(int perte) {
+    return perte == kPerteErreur ? cp1252("\rCette erreur vous fait perdre 2 points !")
                                         : cp1252("\rVous n'avez plus aucun point !");
 }
 
+void montrer_perte(Routines& r, plat::Label& verdict, plat::Label& label_score, const std::string& texte, int perte) {
+    verdict.set_caption(texte);
+    if (perte != 0) r.afficher_score(label_score);
+    verdict.set_caption(texte + ligne_perte_erreur(perte));
+}
+
 void alterner(Routines& r, const std::function<void()>& reponse_du_joueur, const std::function<void()>& bonne_reponse,
-              const std::function<bool()>& a_l_ecran, Cadence cadence) {
+              Cadence cadence) {
     auto regarder = [&](const std::function<void()>& montrer) {
         if (cadence == Cadence::pause_puis_image) r.app.wait_with_events(kPauseMs);
-        if (a_l_ecran && !a_l_ecran()) return false;
         montrer();
         if (cadence == Cadence::image_puis_pause) r.app.wait_with_events(kPauseMs);
-        return true;
     };
-    for (int tour = 0; tour < kTours; ++tour)
-        if (!regarder(reponse_du_joueur) || !regarder(bonne_reponse)) return;
+    for (int tour = 0; tour < kTours; ++tour) {
+        regarder(reponse_du_joueur);
+        regarder(bonne_reponse);
+    }
 }
 
 void alterner_cellules(Routines& r, plat::ControlArray<plat::Label>& reponse, std::string du_joueur, std::string mot,
-                       plat::Couleur couleur_faute, const std::function<bool()>& a_l_ecran) {
+                       plat::Couleur couleur_faute) {
     alterner(
         r, [&] { montrer_lettres(reponse, du_joueur, mot, couleur_faute); },
-        [&] { montrer_lettres(reponse, mot, mot, couleur_faute); }, a_l_ecran);
+        [&] { montrer_lettres(reponse, mot, mot, couleur_faute); });
 }

@@ -8,22 +8,23 @@
 #include "core/routines.h"
 #include "platform/controls.h"
 
-// Takes the points of a wrong answer (payer_erreur) and returns the line that
-// says so, a line break first, to add to the verdict.
-std::string retirer_points_erreur(Routines& r, plat::Label& label_score);
+// The line that tells what a wrong answer took (perte_erreur), a line break
+// first, to add to the verdict.
+std::string ligne_perte_erreur(int perte);
+// A wrong answer's verdict in its label: the text, the score pulsing when
+// points were taken, then the line that says what was taken.
+void montrer_perte(Routines& r, plat::Label& verdict, plat::Label& label_score, const std::string& texte, int perte);
 
 // Whether each look comes after its pause of 300 ms, or before it.
 enum class Cadence { pause_puis_image, image_puis_pause };
 
 // Four turns of the player's answer then the right one, 300 ms each: the
-// screen ends on the right answer. Events are serviced during the pauses;
-// once `a_l_ecran` says that the player left and a new puzzle took the
-// screen (Enigmes::meme_enigme), the turns stop. Without it they all run.
+// screen ends on the right answer. Events are serviced during the pauses.
 void alterner(Routines& r, const std::function<void()>& reponse_du_joueur, const std::function<void()>& bonne_reponse,
-              const std::function<bool()>& a_l_ecran = {}, Cadence cadence = Cadence::pause_puis_image);
+              Cadence cadence = Cadence::pause_puis_image);
 
 // The same on a row of letter cells: the player's letters, in
 // `couleur_faute` where they differ from the word's and in green where they
 // match, then the word's letters in green.
 void alterner_cellules(Routines& r, plat::ControlArray<plat::Label>& reponse, std::string du_joueur, std::string mot,
-                       plat::Couleur couleur_faute, const std::function<bool()>& a_l_ecran);
+                       plat::Couleur couleur_faute);

@@ -119,6 +119,19 @@ double Routines::rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)
 
 int Routines::tirer(int n) { return static_cast<int>(std::floor(n * rnd())); }
 
+// ---------------------------------------------------------------- settlement
+
+void Routines::regler(std::int64_t points, Valeur& position, int enigmes) {
+    etat.ajouter_au_score(points);
+    position = Valeur(position.nombre() + enigmes);
+    if (sauvegarde) sauvegarde();
+}
+
+void Routines::regler(std::int64_t points) {
+    etat.ajouter_au_score(points);
+    if (sauvegarde) sauvegarde();
+}
+
 // ---------------------------------------------------------------- shared screens
 
 void Routines::afficher_score(plat::Label& label_score) {
@@ -162,9 +175,9 @@ void Routines::preparer_indice(plat::Label& achat_indice) const {
 void Routines::acheter_indice(bool& achete, plat::Label& achat_indice, plat::Label& label_score,
                               const std::string& indice) {
     if (achete) return;
-    jouer_son("4.ats");
     achete = true;
-    etat.ajouter_au_score(-kCoutIndice);
+    regler(-kCoutIndice);
+    jouer_son("4.ats");
     achat_indice.set_caption(indice);
     afficher_score(label_score);
 }

@@ -71,7 +71,21 @@ public:
     int tirer(int n);  // the integer part of n × rnd()
     std::mt19937& generateur() { return hasard_; }
 
+    // ---- settlement: what a verdict changes, in one step ----
+    // The score moves by `points` (kept between 0 and its maximum) and the
+    // game's progress `position` moves on by `enigmes` puzzles, then the
+    // player is saved. Whatever shows the verdict (sound, pulse, blink,
+    // dance) comes after: leaving or quitting in the middle of it then
+    // loses nothing and pays nothing twice.
+    void regler(std::int64_t points, Valeur& position, int enigmes = 1);
+    // A change of score alone (a hint bought, a wrong letter), saved as well.
+    void regler(std::int64_t points);
+    // Saves the player now; set by the shell (nothing to save before a name
+    // is confirmed).
+    std::function<void()> sauvegarde;
+
     // ---- screens shared by every game ----
+    // The score label pulses and ends on the score as it stands.
     void afficher_score(plat::Label& label_score);
     static void placer_reponse(int n, plat::ControlArray<plat::Label>& reponse);
     // The next comment phrase for a right or wrong answer, in rotation.
@@ -79,7 +93,7 @@ public:
     // The phrase of the current turn, the rotation left where it stands.
     const std::string& commentaire_du_tour(bool juste) const;
     void preparer_indice(plat::Label& achat_indice) const;
-    // Buys the hint once per puzzle: 2 points, the hint shown in the label.
+    // Buys the hint once per puzzle: 2 points, settled before the hint shows.
     void acheter_indice(bool& achete, plat::Label& achat_indice, plat::Label& label_score, const std::string& indice);
     void rendre_inactif(plat::Image& bouton) const;
     static void rendre_actif(plat::Image& bouton);

@@ -2,18 +2,7 @@
 
 #include "platform/text.h"
 
-bool payer_erreur(Routines& r, plat::Label& label_score) {
-    if (r.etat.score >= kPerteErreur) {
-        r.etat.ajouter_au_score(-kPerteErreur);
-        r.afficher_score(label_score);
-        return true;
-    }
-    if (r.etat.score != 0) {
-        r.etat.fixer_score(0);
-        r.afficher_score(label_score);
-    }
-    return false;
-}
+int perte_erreur(const EtatPartage& etat) { return etat.score >= kPerteErreur ? kPerteErreur : etat.score; }
 
 std::string bilan_reussite(bool indice_achete, const std::string& indice) {
     if (indice_achete)

@@ -10,9 +10,8 @@
 inline constexpr int kGainEnigme = 5;
 inline constexpr int kPerteErreur = 2;
 
-// Takes the points of a wrong answer and shows the new score. A player who
-// has fewer is left with 0. Returns whether the full 2 points were taken.
-bool payer_erreur(Routines& r, plat::Label& label_score);
+// The points a wrong answer takes: 2, or all that is left below 2.
+int perte_erreur(const EtatPartage& etat);
 
 // The lines under a right answer: the 5 points and the hint the player did
 // without, or the 3 points left once the hint was bought.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 #include "platform/text.h"
@@ -44,14 +45,29 @@ struct Partie {
         b.cliquer("encore_bonneteau");
     }
     int chapeau_du_mot_demande() { return places.at(b.label("mot_a_chercher").caption()); }
-    // A hat still down that hides another word.
+    // A hat still down that hides another word, not tried yet for this word.
     int autre_chapeau() {
+        std::string demande = b.label("mot_a_chercher").caption();
         for (int i = 0; i < kChapeaux; ++i)
-            if (i != chapeau_du_mot_demande() && b.label("bonnet", i).caption().empty()) return i;
+            if (i != chapeau_du_mot_demande() && b.label("bonnet", i).caption().empty() &&
+                !rates.contains({demande, i}))
+                return i;
         throw std::logic_error("plus de chapeau à rater");
     }
     void trouver() { b.cliquer("bonnet", chapeau_du_mot_demande()); }
-    void rater() { b.cliquer("bonnet", autre_chapeau()); }
+    void rater() {
+        int chapeau = autre_chapeau();
+        rates.insert({b.label("mot_a_chercher").caption(), chapeau});
+        b.cliquer("bonnet", chapeau);
+    }
+    // Both wrong hats for the first word, the first word found, one wrong
+    // hat for the second: the four tries are gone.
+    void perdre() {
+        rater();
+        rater();
+        trouver();
+        rater();
+    }
     std::string texte(const std::string& label, int index = -1) { return utf8(b.label(label, index).caption()); }
     bool actif(const std::string& controle) { return b.controle(controle).enabled(); }
 
@@ -59,6 +75,7 @@ struct Partie {
     plat::Form& ecran = *b.app().form("bonneteau");
     plat::Timer guet{ecran, kGuetMs};
     std::map<std::string, int> places;  // word -> hat
+    std::set<std::pair<std::string, int>> rates;  // (word asked, hat tried in vain)
 };
 
 TEST(Bonneteau, TheWordsAreHiddenAndAskedForOneByOne) {
@@ -71,7 +88,7 @@ TEST(Bonneteau, TheWordsAreHiddenAndAskedForOneByOne) {
     EXPECT_EQ(p.texte("commentaire"), "A vous de retrouver les mots à présent !\rNous allons commencer par le mot " +
                                           mot + ". Où est-il ?\rEssais disponibles : 4");
     EXPECT_EQ(p.texte("label_mise"), "10");
-    EXPECT_TRUE(p.actif("fin_bonneteau"));
+    EXPECT_FALSE(p.actif("fin_bonneteau"));  // the bet is under way: it ends before the player leaves
     EXPECT_FALSE(p.actif("encore_bonneteau"));
 }
 
@@ -104,11 +121,15 @@ TEST(Bonneteau, MissThenThreeHitsWinsOnTheLastTry) {
 
 TEST(Bonneteau, AfterTheFourthTryTheSolutionShowsInRed) {
     Partie p(40);
+    int rate = p.autre_chapeau();
+    p.rater();
+    p.b.cliquer("bonnet", rate);  // the same wrong hat again, as a double click: no second try lost
+    p.rater();
     std::string trouve = p.b.label("mot_a_chercher").caption();
     p.trouver();
     p.b.cliquer("bonnet", p.places.at(trouve));  // a lifted hat costs no try
-    EXPECT_TRUE(p.texte("commentaire").ends_with("Essais disponibles : 3"));
-    for (int i = 0; i < 3; ++i) p.rater();
+    EXPECT_TRUE(p.texte("commentaire").ends_with("Essais disponibles : 1"));
+    p.rater();
     EXPECT_EQ(p.b.etat().score, 30);
     EXPECT_EQ(p.texte("commentaire"), "Il ne vous reste plus aucune tentative !\rJe vous donne donc la solution !\r"
                                       "Naturellement vous perdez votre mise de 10 points !");
@@ -133,14 +154,14 @@ TEST(Bonneteau, TheFirstClickOnAHatLocksTheStake) {
     EXPECT_EQ(p.texte("label_mise"), " 60");
     EXPECT_TRUE(p.actif("plus"));  // left enabled, without effect
     p.rater();
-    p.rater();
+    p.trouver();
     p.rater();
     EXPECT_EQ(p.b.etat().score, 40);
 }
 
 TEST(Bonneteau, LosingBelowTenSaysGoodbye) {
     Partie p(10);
-    for (int i = 0; i < 4; ++i) p.rater();
+    p.perdre();
     EXPECT_EQ(p.b.etat().score, 0);
     EXPECT_EQ(p.texte("mot_a_chercher"), "AU REVOIR !");
     EXPECT_EQ(p.texte("label_mise"), "---");
@@ -188,7 +209,7 @@ TEST(Bonneteau, DuringTheShuffleNeitherHatsNorStakeMove) {
     const auto sons = p.b.sons().names();
     EXPECT_EQ(std::ranges::count(sons, "4.ats"), 0);  // no stake press counted
     EXPECT_FALSE(p.actif("fin_bonneteau"));
-    for (int i = 0; i < 4; ++i) p.rater();
+    p.perdre();
     EXPECT_EQ(p.b.etat().score, 110);
 }
 

@@ -56,7 +56,7 @@ TEST(ProfilJoueur, AKnownPlayerReadsAndWritesByteForByte) {
 }
 
 TEST(ProfilJoueur, EveryKindOfValueComesBackAsWritten) {
-    ProfilJoueur p{Valeur(7), -12, "Marie Claire", {}};
+    ProfilJoueur p{Valeur(7), 12, "Marie Claire", {}};
     const std::array<Valeur, 6> valeurs = {Valeur(), Valeur(0), Valeur(32767), Valeur(32768), Valeur(-32769),
                                            Valeur(INT32_MIN)};
     for (std::size_t i = 0; i < p.compteurs.size(); ++i) p.compteurs[i] = valeurs[i % valeurs.size()];

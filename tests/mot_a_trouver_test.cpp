@@ -203,6 +203,7 @@ TEST(MotATrouver, ANewWordOpenedWhileTheLastOneFlashesIsLeftAlone) {
     p.b.cliquer_dans(500, "fin_mot");
     p.b.cliquer_sur_dans(800, "depart", "bouton_mot");
     p.b.cliquer("test");
+    p.b.attendre(1000);
     ASSERT_EQ(p.b.visible().name(), "mot_a_trouver");
     EXPECT_EQ(p.cellules(), "-----");  // CHIEN
     EXPECT_FALSE(p.actif("encore_mot"));

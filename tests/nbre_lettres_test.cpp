@@ -49,7 +49,7 @@ TEST(NbreLettres, TheQuestionOffersThreeCounts) {
         EXPECT_EQ(p->texte("mot_a_chercher"), "BANZAI !");
         EXPECT_EQ(p->texte("label_mise"), "10");
         EXPECT_TRUE(p->actif("plus"));
-        EXPECT_TRUE(p->actif("fin_nombre"));
+        EXPECT_FALSE(p->actif("fin_nombre"));  // the bet ends before the player leaves
         EXPECT_FALSE(p->actif("encore_nombre"));
     }
 }

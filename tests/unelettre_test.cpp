@@ -164,6 +164,7 @@ TEST(Unelettre, ANewPairOpenedWhileTheLastOneFlashesIsLeftAlone) {
     p.b.cliquer_dans(500, "fin_1lettre");
     p.b.cliquer_sur_dans(800, "depart", "bouton_1lettre");
     p.b.cliquer("test");
+    p.b.attendre(1000);
     ASSERT_EQ(p.b.visible().name(), "unelettre");
     EXPECT_EQ(p.mots(), "I - / E -");
     EXPECT_EQ(p.b.label("reponse", 0).fore_color(), plat::couleurs::noir);

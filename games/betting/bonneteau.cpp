@@ -57,7 +57,7 @@ void Bonneteau::disposer() {
 
 void Bonneteau::Form_Activate() {
     r_.rendre_inactif(encore_bonneteau);
-    Routines::rendre_actif(fin_bonneteau);
+    pari_clos(fin_bonneteau, cage);
     r_.cacher_pointeur(kCentre);
     poser_guide(r_, cage, guides::bonneteau, kCageRepos);
     recommencer();
@@ -72,6 +72,7 @@ void Bonneteau::Form_Activate() {
         return;
     }
     if (!tirer_les_mots(true)) return;
+    pari_en_cours(r_, fin_bonneteau, cage);
     montrer_les_mots();
     r_.jouer_son("12.def");
     animer_guide(r_, cage, guides::bonneteau);
@@ -168,6 +169,7 @@ void Bonneteau::ouvrir_le_pari() {
     en_preparation_ = false;
     compte_.fill(true);
     mise.ouvrir();
+    cage.set_enabled(true);  // the guide may dance again while the bet waits
 }
 
 const std::string& Bonneteau::mot_demande() const {
@@ -184,12 +186,11 @@ void Bonneteau::bonnet_Click(int index) {
         return;
     }
     r_.jouer_son_touche();
-    if (fin_bonneteau.enabled()) r_.rendre_inactif(fin_bonneteau);
     --essais_;
     if (index == ordre_[static_cast<std::size_t>(etape_)])
         trouver(index);
     else
-        rater();
+        rater(index);
     if (trouves_ == kChapeaux)
         gagner();
     else if (essais_ == 0)
@@ -197,7 +198,10 @@ void Bonneteau::bonnet_Click(int index) {
     r_.montrer_pointeur();
 }
 
-void Bonneteau::rater() {
+// A wrong hat costs one try for the word asked: clicked again before that
+// word is found, it costs nothing more.
+void Bonneteau::rater(int index) {
+    compte_[static_cast<std::size_t>(index)] = false;
     commentaire.set_caption(cp1252("Désolé ! ") + mot_demande() +
                             " ne se trouve pas ici !\rLa chance n'est pas au rendez-vous on dirait !" +
                             essais_disponibles(essais_));
@@ -210,28 +214,35 @@ void Bonneteau::trouver(int index) {
     if (trouves_ == kChapeaux) return;  // the verdict follows
     const std::string& trouve = mot_demande();
     ++etape_;
+    rouvrir_les_chapeaux_vides();
     commentaire.set_caption("Vous venez de trouver la place de " + trouve + " !\rNous allons continuer par le mot " +
                             mot_demande() + cp1252(". Où est-il ?") + essais_disponibles(essais_));
     mot_a_chercher.set_caption(mot_demande());
 }
 
+// The next word may lie under a hat tried in vain for the word before.
+void Bonneteau::rouvrir_les_chapeaux_vides() {
+    for (auto& chapeau : bonnet) compte_[static_cast<std::size_t>(chapeau.index())] = chapeau.caption().empty();
+}
+
 void Bonneteau::gagner() {
+    r_.regler(2 * mise.mise());
     r_.jouer_victoire();
     commentaire.set_caption(r_.commentaire(true) +
                             cp1252("\rVous aviez regardé sous les cases ? Allez, avouez-le !\rVous venez de gagner") +
                             texte_nombre(2 * mise.mise()) + " points !");
     mot_a_chercher.set_fore_color(plat::couleurs::vert);
     mot_a_chercher.set_caption("GAGNE !");
-    r_.etat.ajouter_au_score(2 * mise.mise());
     r_.afficher_score(label_score);
     animer_guide(r_, cage, guides::bonneteau);
     r_.cacher_pointeur(kSurEncore);
     Routines::rendre_actif(encore_bonneteau);
-    Routines::rendre_actif(fin_bonneteau);
+    pari_clos(fin_bonneteau, cage);
 }
 
 // The words not found appear under their hats, in red.
 void Bonneteau::perdre() {
+    r_.regler(-mise.mise());
     r_.jouer_defaite();
     commentaire.set_caption("Il ne vous reste plus aucune tentative !\rJe vous donne donc la solution !\r"
                             "Naturellement vous perdez votre mise de" +
@@ -244,7 +255,6 @@ void Bonneteau::perdre() {
         chapeau.set_fore_color(plat::couleurs::rouge);
         chapeau.set_caption(mots_[static_cast<std::size_t>(chapeau.index())]);
     }
-    r_.etat.ajouter_au_score(-mise.mise());
     r_.afficher_score(label_score);
     r_.cacher_pointeur(kSurEncore);
     if (!RegleMise::peut_miser(r_.etat.score)) {
@@ -253,7 +263,7 @@ void Bonneteau::perdre() {
     } else {
         Routines::rendre_actif(encore_bonneteau);
     }
-    Routines::rendre_actif(fin_bonneteau);
+    pari_clos(fin_bonneteau, cage);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -265,7 +275,7 @@ void Bonneteau::encore_bonneteau_Click() {
     recommencer();
     if (!tirer_les_mots(false)) return;
     r_.rendre_inactif(encore_bonneteau);
-    r_.rendre_inactif(fin_bonneteau);
+    pari_en_cours(r_, fin_bonneteau, cage);
     montrer_les_mots();
     melanger_mots();
     ouvrir_le_pari();

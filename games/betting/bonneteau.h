@@ -48,7 +48,8 @@ private:
     void tirer_ordre();
     void ouvrir_le_pari();
     const std::string& mot_demande() const;
-    void rater();
+    void rater(int index);
+    void rouvrir_les_chapeaux_vides();
     void trouver(int index);
     void gagner();
     void perdre();

@@ -61,6 +61,7 @@ void Masculin::Form_Activate() {
     mot_a_chercher.set_caption("");
     poser_guide(r_, tete, guides::masculin, kTeteRepos);
     r_.rendre_inactif(encore_masculin);
+    pari_clos(fin_masculin, tete);
     label_score.set_caption(texte_nombre(r_.etat.score));
     fermer_le_pari();
     if (!RegleMise::peut_miser(r_.etat.score)) {
@@ -68,6 +69,7 @@ void Masculin::Form_Activate() {
         return;
     }
     if (!lire_mot(true)) return;
+    pari_en_cours(r_, fin_masculin, tete);
     commentaire.set_caption(choix_du_mot());
     mise.preparer();
     r_.jouer_son("2.ats");
@@ -140,6 +142,7 @@ void Masculin::poser_la_question() {
 void Masculin::ouvrir_le_pari() {
     reponses_ouvertes_ = true;
     mise.ouvrir();
+    tete.set_enabled(true);  // the guide may dance again while the bet waits
 }
 
 // ---------------------------------------------------------------- the answer
@@ -149,8 +152,11 @@ void Masculin::reponse1_Click(int index) {
     r_.cacher_pointeur(kSurEncore);
     reponses_ouvertes_ = false;
     mise.bloquer();
+    pari_en_cours(r_, fin_masculin, tete);
+    bool gagne = index == bonne_reponse_;
+    r_.regler(gagne ? 2 * mise.mise() : -mise.mise(), r_.etat.position_masculin);
     epeler_le_mot();
-    if (index == bonne_reponse_)
+    if (gagne)
         gagner(index);
     else
         perdre(index);
@@ -172,7 +178,6 @@ void Masculin::gagner(int index) {
                             " !" + cp1252("\rCe hasard bénéfique vous fait gagner") + texte_nombre(2 * mise.mise()) +
                             " points !");
     reponse1[1 - bonne_reponse_].set_caption(kPasDeReponse);
-    r_.etat.ajouter_au_score(2 * mise.mise());
     r_.afficher_score(label_score);
     animer_guide(r_, tete, guides::masculin);
     r_.cacher_pointeur(kSurEncore);
@@ -183,7 +188,6 @@ void Masculin::perdre(int index) {
     r_.jouer_defaite();
     std::string texte = r_.commentaire(false) + "\r" + mot_ + " n'est pas un mot au " + reponse1[index].caption() +
                         " !\r" + perte_de_la_mise(mise.mise());
-    r_.etat.ajouter_au_score(-mise.mise());
     reponse1[1 - bonne_reponse_].set_caption(kPasDeReponse);
     if (!RegleMise::peut_miser(r_.etat.score)) texte += revenez_plus_tard();
     commentaire.set_caption(texte);
@@ -200,8 +204,7 @@ void Masculin::clore_le_pari() {
     } else {
         Routines::rendre_actif(encore_masculin);
     }
-    Routines::rendre_actif(fin_masculin);
-    if (lecteur_) lecteur_->avancer();
+    pari_clos(fin_masculin, tete);
     r_.montrer_pointeur();
 }
 
@@ -214,7 +217,7 @@ void Masculin::encore_masculin_Click() {
     fermer_le_pari();
     if (!lire_mot(false)) return;
     r_.rendre_inactif(encore_masculin);
-    r_.rendre_inactif(fin_masculin);
+    pari_en_cours(r_, fin_masculin, tete);
     commentaire.set_caption(choix_du_mot());
     mise.preparer();
     defiler_patience();

@@ -76,6 +76,7 @@ void NbreLettres::Form_Activate() {
     mot_a_chercher.set_caption("");
     poser_guide(r_, oeil, guides::nbre_lettres, kOeilRepos);
     r_.rendre_inactif(encore_nombre);
+    pari_clos(fin_nombre, oeil);
     label_score.set_caption(texte_nombre(r_.etat.score));
     fermer_le_pari();
     if (!RegleMise::peut_miser(r_.etat.score)) {
@@ -83,6 +84,7 @@ void NbreLettres::Form_Activate() {
         return;
     }
     if (!lire_mot(true)) return;
+    pari_en_cours(r_, fin_nombre, oeil);
     annoncer_le_choix();
     r_.jouer_son("2.amb");
     animer_guide(r_, oeil, guides::nbre_lettres);
@@ -159,6 +161,7 @@ void NbreLettres::poser_la_question() {
 void NbreLettres::ouvrir_le_pari() {
     reponses_ouvertes_ = true;
     mise.ouvrir();
+    oeil.set_enabled(true);  // the guide may dance again while the bet waits
 }
 
 // ---------------------------------------------------------------- the answer
@@ -168,8 +171,11 @@ void NbreLettres::reponse_Click(int index) {
     r_.cacher_pointeur(kSurEncore);
     reponses_ouvertes_ = false;
     mise.bloquer();
+    pari_en_cours(r_, fin_nombre, oeil);
+    bool gagne = reponse[index].caption() == std::to_string(compte_);
+    r_.regler(gagne ? 2 * mise.mise() : -mise.mise(), r_.etat.position_nbre_lettres);
     epeler_le_mot();
-    if (reponse[index].caption() == std::to_string(compte_))
+    if (gagne)
         gagner(index);
     else
         perdre(index);
@@ -193,7 +199,6 @@ void NbreLettres::gagner(int index) {
                                        : " est bien un mot de" + texte_nombre(compte_) + " lettres !") +
                             cp1252("\rVous avez un ordinateur dans la tête ? Gain :") +
                             texte_nombre(2 * mise.mise()) + " points !");
-    r_.etat.ajouter_au_score(2 * mise.mise());
     r_.afficher_score(label_score);
     animer_guide(r_, oeil, guides::nbre_lettres);
     r_.cacher_pointeur(kSurEncore);
@@ -206,7 +211,6 @@ void NbreLettres::perdre(int index) {
     std::string texte = r_.commentaire(false) + "\r" + mot_ + " comporte " + texte_nombre(compte_) +
                         (voyelles_ ? " voyelles et non " : " lettres et non ") + reponse[index].caption() + " !\r" +
                         perte_de_la_mise(mise.mise());
-    r_.etat.ajouter_au_score(-mise.mise());
     if (!RegleMise::peut_miser(r_.etat.score)) texte += revenez_plus_tard();
     commentaire.set_caption(texte);
     r_.afficher_score(label_score);
@@ -222,8 +226,7 @@ void NbreLettres::clore_le_pari() {
     } else {
         Routines::rendre_actif(encore_nombre);
     }
-    Routines::rendre_actif(fin_nombre);
-    if (lecteur_) lecteur_->avancer();
+    pari_clos(fin_nombre, oeil);
     r_.montrer_pointeur();
 }
 
@@ -236,7 +239,7 @@ void NbreLettres::encore_nombre_Click() {
     fermer_le_pari();
     if (!lire_mot(false)) return;
     r_.rendre_inactif(encore_nombre);
-    r_.rendre_inactif(fin_nombre);
+    pari_en_cours(r_, fin_nombre, oeil);
     annoncer_le_choix();
     defiler_patience();
     poser_la_question();

@@ -98,4 +98,14 @@ std::vector<int> tirages_distincts(Routines& r, int combien, int parmi) {
     return tirages;
 }
 
+void pari_en_cours(Routines& r, plat::Image& fin, plat::Image& guide) {
+    r.rendre_inactif(fin);
+    guide.set_enabled(false);
+}
+
+void pari_clos(plat::Image& fin, plat::Image& guide) {
+    Routines::rendre_actif(fin);
+    guide.set_enabled(true);
+}
+
 void compter_partie(Valeur& parties) { parties = Valeur(parties.nombre() + 1); }

@@ -52,6 +52,14 @@ std::string au_revoir();                  // "AU REVOIR !"
 void refuser_le_pari(Routines& r, plat::Label& commentaire, CommandesMise& mise, const std::string& son,
                      const std::string& titre, const std::function<void(int)>& apres_clignotement = {});
 
+// ---- a bet under way ----
+// From the preparation of a bet to the end of its verdict, neither the way
+// back to the menu nor the guide answers: the display is never held still
+// or left half-way, and a stake is settled before the player can leave.
+void pari_en_cours(Routines& r, plat::Image& fin, plat::Image& guide);
+// The verdict is over: both answer again.
+void pari_clos(plat::Image& fin, plat::Image& guide);
+
 // ---- chance ----
 // `combien` draws from 0 to parmi − 1, each drawn again until it differs
 // from the draws before it.

@@ -62,6 +62,7 @@ void Voyelles::Form_Activate() {
     mot_a_chercher.set_caption("");
     poser_guide(r_, aigle, guides::voyelles, kAigleRepos);
     r_.rendre_inactif(encore_voyelles);
+    pari_clos(fin_voyelles, aigle);
     label_score.set_caption(texte_nombre(r_.etat.score));
     fermer_le_pari();
     if (!RegleMise::peut_miser(r_.etat.score)) {
@@ -69,7 +70,7 @@ void Voyelles::Form_Activate() {
         mot_a_chercher.set_caption(au_revoir());
         return;
     }
-    r_.rendre_inactif(fin_voyelles);
+    pari_en_cours(r_, fin_voyelles, aigle);
     cacher_une_voyelle();
     r_.jouer_son("6.amb");
     animer_guide(r_, aigle, guides::voyelles);
@@ -133,6 +134,7 @@ void Voyelles::offrir_les_six() {
 void Voyelles::ouvrir_le_pari() {
     reponses_ouvertes_ = true;
     mise.ouvrir();
+    aigle.set_enabled(true);  // the guide may dance again while the bet waits
 }
 
 // ---------------------------------------------------------------- the answer
@@ -141,6 +143,8 @@ void Voyelles::reponse_Click(int index) {
     if (!reponses_ouvertes_) return;
     reponses_ouvertes_ = false;
     mise.bloquer();
+    pari_en_cours(r_, fin_voyelles, aigle);
+    r_.regler(index == cachee_ ? 2 * mise.mise() : -mise.mise());
     if (index == cachee_)
         gagner();
     else
@@ -160,7 +164,6 @@ void Voyelles::gagner() {
                             " !\rVous avez un oeil d'aigle ! Vous gagnez" + texte_nombre(2 * mise.mise()) +
                             " points !");
     reponse[cachee_].set_fore_color(plat::couleurs::vert);
-    r_.etat.ajouter_au_score(2 * mise.mise());
     r_.afficher_score(label_score);
     animer_guide(r_, aigle, guides::voyelles);
 }
@@ -172,7 +175,6 @@ void Voyelles::perdre(int index) {
     std::string texte = r_.commentaire(false) + "\r Ce n'est pas " + reponse[index].caption() + " mais " +
                         reponse[cachee_].caption() + cp1252(" qu'il fallait désigner !\r") +
                         perte_de_la_mise(mise.mise());
-    r_.etat.ajouter_au_score(-mise.mise());
     if (!RegleMise::peut_miser(r_.etat.score)) texte += revenez_plus_tard();
     commentaire.set_caption(texte);
     r_.afficher_score(label_score);
@@ -185,7 +187,7 @@ void Voyelles::clore_le_pari() {
     } else {
         Routines::rendre_actif(encore_voyelles);
     }
-    Routines::rendre_actif(fin_voyelles);
+    pari_clos(fin_voyelles, aigle);
     r_.montrer_pointeur();
 }
 
@@ -197,7 +199,7 @@ void Voyelles::encore_voyelles_Click() {
     r_.cacher_pointeur(kCentre);
     fermer_le_pari();
     r_.rendre_inactif(encore_voyelles);
-    r_.rendre_inactif(fin_voyelles);
+    pari_en_cours(r_, fin_voyelles, aigle);
     cacher_une_voyelle();
     montrer_voyelles();
     ouvrir_le_pari();

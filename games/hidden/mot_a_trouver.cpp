@@ -3,6 +3,7 @@
 #include "core/ecran_de_jeu.h"
 #include "core/guide.h"
 #include "core/reponse_fausse.h"
+#include "core/verdict.h"
 #include "games/jeux.h"
 #include "platform/text.h"
 
@@ -115,20 +116,20 @@ void MotATrouver::effacer_Click() {
 }
 
 void MotATrouver::test_Click() {
-    auto meme_enigme = enigmes_.meme_enigme();
     saisie_.verifier();
-    enigmes_.avancer();
-    if (egaux_sans_casse(masque_, mot_))
+    bool juste = egaux_sans_casse(masque_, mot_);
+    int perte = perte_erreur(r_.etat);
+    enigmes_.regler(juste ? kGain : -perte);
+    if (juste)
         bonne_reponse();
     else
-        mauvaise_reponse();
-    if (meme_enigme()) Routines::rendre_actif(encore_mot);
+        mauvaise_reponse(perte);
+    Routines::rendre_actif(encore_mot);
 }
 
 void MotATrouver::bonne_reponse() {
     r_.jouer_victoire();
     for (std::size_t i = 0; i < mot_.size(); ++i) reponse[static_cast<int>(i)].set_fore_color(plat::couleurs::vert);
-    r_.etat.ajouter_au_score(kGain);
     commentaire.set_caption(
         r_.commentaire(true) + cp1252(" Vous avez trouvé ") + mot_ + " !\r" +
         (indice_achete_ ? cp1252("Vous avez dépensé 2 points pour acheter un indice, donc le gain final n'est que "
@@ -141,16 +142,15 @@ void MotATrouver::bonne_reponse() {
     r_.montrer_pointeur();
 }
 
-void MotATrouver::mauvaise_reponse() {
+void MotATrouver::mauvaise_reponse(int perte) {
     r_.jouer_defaite();
     std::string texte = r_.commentaire(false) + cp1252(" Voici la bonne réponse !\r") +
                         (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
                                         : cp1252("Vous auriez dû consulter l'indice qui était : ") + indice_);
-    commentaire.set_caption(texte);
-    commentaire.set_caption(texte + retirer_points_erreur(r_, label_score));  // the score pulses under the verdict
+    montrer_perte(r_, commentaire, label_score, texte, perte);
     indice_achete_ = true;
     r_.cacher_pointeur(kSurEncore);
-    alterner_cellules(r_, reponse, masque_, mot_, plat::couleurs::rouge, enigmes_.meme_enigme());
+    alterner_cellules(r_, reponse, masque_, mot_, plat::couleurs::rouge);
     r_.montrer_pointeur();
 }
 

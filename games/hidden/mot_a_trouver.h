@@ -41,7 +41,7 @@ private:
     void vider_cellules();
     bool poser_enigme(bool ouverture);
     void bonne_reponse();
-    void mauvaise_reponse();
+    void mauvaise_reponse(int perte);
 
     Routines& r_;
     Enigmes enigmes_;

@@ -3,6 +3,7 @@
 #include "core/ecran_de_jeu.h"
 #include "core/guide.h"
 #include "core/reponse_fausse.h"
+#include "core/verdict.h"
 #include "games/jeux.h"
 #include "platform/text.h"
 
@@ -146,20 +147,21 @@ void MotMysterieux::reponse_Click(int index) {
 
 void MotMysterieux::juger() {
     reponse[kProposition].set_visible(false);
-    if (egaux_sans_casse(masque_, mot_))
+    bool juste = egaux_sans_casse(masque_, mot_);
+    int perte = perte_erreur(r_.etat);
+    enigmes_.regler(juste ? kGain : -perte);
+    if (juste)
         bonne_reponse();
     else
-        mauvaise_reponse();
+        mauvaise_reponse(perte);
     Routines::rendre_actif(encore_mystere);
     Routines::rendre_actif(fin_mystere);
-    enigmes_.avancer();
     r_.montrer_pointeur();
 }
 
 void MotMysterieux::bonne_reponse() {
     r_.jouer_victoire();
     for (int i = 0; i < longueur(); ++i) reponse[i].set_fore_color(plat::couleurs::vert);
-    r_.etat.ajouter_au_score(kGain);
     question.set_caption(r_.commentaire(true) + cp1252(" Vous avez trouvé ") + mot_ + " !\r" +
                          (indice_achete_ ? cp1252("Mais comme vous avez dépensé 2 points pour consulter l'indice, le "
                                                   "gain final n'est que de 3 points !")
@@ -170,16 +172,15 @@ void MotMysterieux::bonne_reponse() {
     r_.cacher_pointeur(kSurEncore);
 }
 
-void MotMysterieux::mauvaise_reponse() {
+void MotMysterieux::mauvaise_reponse(int perte) {
     r_.jouer_defaite();
     std::string texte = r_.commentaire(false) + cp1252(" Lisez donc la bonne réponse !\r") +
                         (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
                                         : cp1252("L'indice était : ") + indice_);
-    question.set_caption(texte);
-    question.set_caption(texte + retirer_points_erreur(r_, label_score));  // the score pulses under the verdict
+    montrer_perte(r_, question, label_score, texte, perte);
     r_.cacher_pointeur(kSurEncore);
     indice_achete_ = true;
-    alterner_cellules(r_, reponse, masque_, mot_, plat::couleurs::jaune, enigmes_.meme_enigme());
+    alterner_cellules(r_, reponse, masque_, mot_, plat::couleurs::jaune);
 }
 
 // ---------------------------------------------------------------- buttons

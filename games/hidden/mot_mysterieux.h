@@ -41,7 +41,7 @@ private:
     int longueur() const { return static_cast<int>(mot_.size()); }
     void juger();
     void bonne_reponse();
-    void mauvaise_reponse();
+    void mauvaise_reponse(int perte);
 
     Routines& r_;
     Enigmes enigmes_;

@@ -197,38 +197,32 @@ void Pendu::pulser_compteurs(bool erreur) {
 std::string Pendu::rappel_indice() const { return cp1252("L'indice était : ") + indice_; }
 
 void Pendu::gagner() {
+    r_.regler(gain_, r_.etat.position_pendu);
     r_.jouer_victoire();
     clavier.alphabet.set_visible(false);
     r_.cacher_pointeur(kSurPlace);
     commentaire.set_caption(r_.commentaire(true) + " Il s'agissait bien de " + mot_ + " !\r" +
                             (indice_achete_ ? cp1252("L'indice vous a bien aidé !") : rappel_indice()));
     indice_achete_ = true;
-    r_.etat.ajouter_au_score(gain_);
     r_.afficher_score(label_score);
     animer_guide(r_, robot, guides::pendu);
     r_.cacher_pointeur(kSurEncore);
     Routines::rendre_actif(encore_pendu);
     Routines::rendre_actif(fin_pendu);
     label_gain.set_caption(std::to_string(gain_));
-    if (lecteur_) lecteur_->avancer();
     r_.montrer_pointeur();
 }
 
 void Pendu::perdre() {
+    bool points_perdus = r_.etat.score >= kPenalite;
+    r_.regler(-std::min(r_.etat.score, kPenalite), r_.etat.position_pendu);
     r_.jouer_defaite();
     Label_essais.set_caption("0");
     clavier.alphabet.set_visible(false);
-    if (lecteur_) lecteur_->avancer();
     std::string texte = r_.commentaire(false);
     std::string sur_l_indice =
         indice_achete_ ? cp1252("Apparemment l'indice ne vous a pas aidé !") : rappel_indice();
-    if (r_.etat.score < kPenalite) {
-        texte += "\rVous n'avez plus aucun point !\r" + sur_l_indice;
-        r_.etat.fixer_score(0);
-    } else {
-        texte += "\rVous perdez 2 points !\r" + sur_l_indice;
-        r_.etat.ajouter_au_score(-kPenalite);
-    }
+    texte += (points_perdus ? "\rVous perdez 2 points !\r" : "\rVous n'avez plus aucun point !\r") + sur_l_indice;
     commentaire.set_caption(texte);
     indice_achete_ = true;
     r_.afficher_score(label_score);

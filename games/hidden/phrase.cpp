@@ -148,13 +148,13 @@ void Phrase::lettre_Click(int index) {
 
 void Phrase::achat_indice_Click() {
     if (finie_) return;
+    finie_ = true;
+    r_.regler(-kCoutLettre);
     r_.jouer_son("4.ats");
     if (fin_phrase.enabled()) r_.rendre_inactif(fin_phrase);
     auto achetee =
         std::find_if(mot2_.begin(), mot2_.end(), [this](char c) { return masque_.find(c) == std::string::npos; });
     char lettre = *achetee;
-    finie_ = true;
-    r_.etat.ajouter_au_score(-kCoutLettre);
     r_.afficher_score(label_score);
     --essais_;
     achat_indice.set_caption(cp1252("La phrase contient la lettre ") + majuscule(lettre) + ".");
@@ -176,14 +176,14 @@ void Phrase::verifier_phrase(const std::string& eloge) {
 }
 
 void Phrase::phrase_complete(const std::string& eloge) {
-    r_.jouer_victoire();
     finie_ = true;
+    enigmes_.regler(kGain);
+    r_.jouer_victoire();
     phrases.set_fore_color(plat::couleurs::bleu);
     commentaire.set_caption(eloge +
                             cp1252("\rVous avez à présent la phrase complète !\rIl manquait effectivement les "
                                    "lettres ") +
                             lettres_manquantes() + ".");
-    r_.etat.ajouter_au_score(kGain);
     clavier.alphabet.set_visible(false);
     r_.afficher_score(label_score);
     animer_guide(r_, tete, guides::phrase);
@@ -191,22 +191,20 @@ void Phrase::phrase_complete(const std::string& eloge) {
     r_.montrer_pointeur();
     Routines::rendre_actif(encore_phrase);
     Routines::rendre_actif(fin_phrase);
-    enigmes_.avancer();
 }
 
 void Phrase::phrase_perdue() {
-    r_.jouer_defaite();
     finie_ = true;
-    enigmes_.avancer();
+    enigmes_.regler(-std::min(r_.etat.score, kPenalite));
+    r_.jouer_defaite();
     clavier.alphabet.set_visible(false);
     commentaire.set_caption(cp1252("Trop tard ! Il ne vous reste plus aucun essai !\rVoici les lettres manquantes : ") +
                             lettres_manquantes() + ".");
-    r_.etat.fixer_score(r_.etat.score >= kPenalite ? r_.etat.score - kPenalite : 0);
     r_.afficher_score(label_score);
     r_.cacher_pointeur(kSurEncore);
     alterner(
         r_, [this] { montrer_phrase(masque_, plat::couleurs::rouge); },
-        [this] { montrer_phrase(mot_, plat::couleurs::bleu); }, enigmes_.meme_enigme(), Cadence::image_puis_pause);
+        [this] { montrer_phrase(mot_, plat::couleurs::bleu); }, Cadence::image_puis_pause);
     Routines::rendre_actif(encore_phrase);
     Routines::rendre_actif(fin_phrase);
     r_.montrer_pointeur();

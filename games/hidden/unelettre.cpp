@@ -3,6 +3,7 @@
 #include "core/ecran_de_jeu.h"
 #include "core/guide.h"
 #include "core/reponse_fausse.h"
+#include "core/verdict.h"
 #include "games/jeux.h"
 #include "platform/text.h"
 
@@ -148,22 +149,22 @@ void Unelettre::effacer_Click() {
 }
 
 void Unelettre::test_Click() {
-    auto meme_enigme = enigmes_.meme_enigme();
     r_.cacher_pointeur(kSurEncore);
     saisie_.verifier();
-    enigmes_.avancer();
-    if (egaux_sans_casse(reponse[0].caption(), mot_))
+    bool juste = egaux_sans_casse(reponse[0].caption(), mot_);
+    int perte = perte_erreur(r_.etat);
+    enigmes_.regler(juste ? kGain : -perte);
+    if (juste)
         bonne_reponse();
     else
-        mauvaise_reponse();
-    if (meme_enigme()) Routines::rendre_actif(encore_1lettre);
+        mauvaise_reponse(perte);
+    Routines::rendre_actif(encore_1lettre);
     r_.montrer_pointeur();
 }
 
 void Unelettre::bonne_reponse() {
     r_.jouer_victoire();
     for (auto& mot : reponse) mot.set_fore_color(plat::couleurs::bleu);
-    r_.etat.ajouter_au_score(kGain);
     commentaire.set_caption(
         r_.commentaire(true) + cp1252(" Vous avez trouvé !\r") +
         (indice_achete_ ? cp1252("Suite à l'achat de l'indice vous ne gagnez que 5 points !")
@@ -174,19 +175,18 @@ void Unelettre::bonne_reponse() {
     r_.cacher_pointeur(kSurEncore);
 }
 
-void Unelettre::mauvaise_reponse() {
+void Unelettre::mauvaise_reponse(int perte) {
     r_.jouer_defaite();
     std::string texte = r_.commentaire(false) + "\r" +
                         (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
                                         : cp1252("Indice : ") + indice_);
-    commentaire.set_caption(texte);
-    commentaire.set_caption(texte + retirer_points_erreur(r_, label_score));  // the score pulses under the verdict
+    montrer_perte(r_, commentaire, label_score, texte, perte);
     r_.cacher_pointeur(kSurEncore);
     indice_achete_ = true;
     std::string premier = reponse[0].caption(), second = reponse[1].caption();
     alterner(
         r_, [&] { montrer_mots(premier, second, plat::couleurs::rouge); },
-        [&] { montrer_mots(mot_, mot2_, plat::couleurs::bleu); }, enigmes_.meme_enigme());
+        [&] { montrer_mots(mot_, mot2_, plat::couleurs::bleu); });
 }
 
 // ---------------------------------------------------------------- buttons

@@ -43,7 +43,7 @@ private:
     void montrer_mots(const std::string& premier, const std::string& second, plat::Couleur couleur);
     void montrer_saisie();
     void bonne_reponse();
-    void mauvaise_reponse();
+    void mauvaise_reponse(int perte);
 
     Routines& r_;
     Enigmes enigmes_;

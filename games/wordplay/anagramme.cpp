@@ -182,12 +182,14 @@ void Anagramme::test_Click() {
         if (i < longueur()) reponse[i].set_caption(std::string(1, solution_[static_cast<std::size_t>(i)]));
     }
     juge_ = true;
-    lecteur_->avancer();
+    bool juste = egaux_sans_casse(reponse_, solution_);
+    int perte = perte_erreur(r_.etat);
+    r_.regler(juste ? kGainEnigme : -perte, r_.etat.position_anagramme);
     colorer_les_cases();
-    if (egaux_sans_casse(reponse_, solution_))
+    if (juste)
         reussir();
     else
-        echouer();
+        echouer(perte);
     Routines::rendre_actif(encore_anagram);
     r_.cacher_pointeur(kSurEncore);
     r_.montrer_pointeur();
@@ -204,7 +206,6 @@ void Anagramme::colorer_les_cases() {
 
 void Anagramme::reussir() {
     r_.jouer_victoire();
-    r_.etat.ajouter_au_score(kGainEnigme);
     commentaire.set_caption(
         r_.commentaire(true) + cp1252(" C'était bien ") + solution_ + " !\r" +
         (indice_achete_ ? cp1252("Mais comme vous avez dépensé deux points pour consulter l'indice le gain final "
@@ -215,13 +216,13 @@ void Anagramme::reussir() {
     animer_guide(r_, zorvak, guides::anagramme);
 }
 
-void Anagramme::echouer() {
+void Anagramme::echouer(int perte) {
     r_.jouer_defaite();
     std::string texte = r_.commentaire(false) + cp1252(" Lisez la réponse !\r") +
                         (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
                                         : cp1252("L'indice était : ") + indice_);
     indice_achete_ = true;
-    commentaire.set_caption(texte + retirer_points_erreur(r_, label_score));
+    montrer_perte(r_, commentaire, label_score, texte, perte);
 }
 
 // ---------------------------------------------------------------- buttons

@@ -42,7 +42,7 @@ private:
     bool reste_une_tuile();
     void colorer_les_cases();
     void reussir();
-    void echouer();
+    void echouer(int perte);
 
     int longueur() const { return static_cast<int>(mot_.size()); }
 

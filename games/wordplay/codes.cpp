@@ -171,15 +171,17 @@ void Codes::mot_propose_Click(int index) {
     // sends the pointer to the again button.
     if (!repondu_) {
         repondu_ = true;
+        bool juste = index == bonne_;
+        int perte = perte_erreur(r_.etat);
+        enigmes_.regler(juste ? kGainEnigme : -perte);
         r_.cacher_pointeur(kSurPlace);
-        enigmes_.avancer();
         for (int i = 0; i < kPropositions; ++i)
             if (i != bonne_) mot_propose[i].set_enabled(false);
         bool indice_achete = std::exchange(indice_achete_, true);
-        if (index == bonne_)
+        if (juste)
             trouver(index, indice_achete);
         else
-            se_tromper(indice_achete);
+            se_tromper(indice_achete, perte);
         Routines::rendre_actif(encore_codes);
     }
     r_.cacher_pointeur(kSurEncore);
@@ -188,7 +190,6 @@ void Codes::mot_propose_Click(int index) {
 
 void Codes::trouver(int index, bool indice_achete) {
     r_.jouer_victoire();
-    r_.etat.ajouter_au_score(kGainEnigme);
     std::string bilan = indice_achete ? cp1252("L'achat d'indice ne vous laisse que 3 points !")
                                       : cp1252("L'indice était : ") + indice_;
     commentaire.set_caption(r_.commentaire(true) + cp1252(" C'était ") + mot_travail_ + ".\r" + bilan + "\r" + ligne_);
@@ -198,9 +199,9 @@ void Codes::trouver(int index, bool indice_achete) {
 }
 
 // The comment does not mention the points a wrong answer costs.
-void Codes::se_tromper(bool indice_achete) {
+void Codes::se_tromper(bool indice_achete, int perte) {
     r_.jouer_defaite();
-    payer_erreur(r_, label_score);
+    if (perte != 0) r_.afficher_score(label_score);
     std::string rappel = indice_achete ? cp1252("Vous aviez pourtant consulté l'indice !")
                                        : cp1252("L'indice était : ") + indice_;
     commentaire.set_caption(r_.commentaire(false) + " C'est " + mot_travail_ + " !\r" + ligne_ + "\r" + rappel);

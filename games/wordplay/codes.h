@@ -41,7 +41,7 @@ private:
     void poser_enigme(const Enregistrement& e);
     void dessiner_mot();
     void trouver(int index, bool indice_achete);
-    void se_tromper(bool indice_achete);
+    void se_tromper(bool indice_achete, int perte);
     void clignoter_mot(int index);
 
     Routines& r_;

@@ -207,20 +207,21 @@ void DeuxMots::effacer_Click() {
 void DeuxMots::test_Click() {
     r_.rendre_inactif(test);
     r_.rendre_inactif(effacer);
-    lecteur_->avancer();
     // No hint is sold once the pair is judged, nor while the answer blinks.
     bool indice_achete = std::exchange(indice_achete_, true);
-    if (reponse_ == mot_joint_)
+    bool juste = reponse_ == mot_joint_;
+    int perte = perte_erreur(r_.etat);
+    r_.regler(juste ? kGainEnigme : -perte, r_.etat.position_deux_mots);
+    if (juste)
         reussir(indice_achete);
     else
-        echouer(indice_achete);
+        echouer(indice_achete, perte);
     r_.montrer_pointeur();
     Routines::rendre_actif(encore_2mots);
 }
 
 void DeuxMots::reussir(bool indice_achete) {
     r_.jouer_victoire();
-    r_.etat.ajouter_au_score(kGainEnigme);
     commentaire.set_caption(r_.commentaire(true) + " " + mot_montre_ + " !\r" + bilan_reussite(indice_achete, indice_));
     r_.afficher_score(label_score);
     reponse.set_fore_color(plat::couleurs::bleu);
@@ -228,9 +229,10 @@ void DeuxMots::reussir(bool indice_achete) {
     r_.cacher_pointeur(kSurEncore);
 }
 
-void DeuxMots::echouer(bool indice_achete) {
+void DeuxMots::echouer(bool indice_achete, int perte) {
     r_.jouer_defaite();
-    bool points_perdus = payer_erreur(r_, label_score);
+    if (perte != 0) r_.afficher_score(label_score);
+    bool points_perdus = perte == kPerteErreur;
     commentaire.set_caption(r_.commentaire(false) + " " + mot_montre_ + " !\r" +
                             bilan_erreur(points_perdus, indice_achete, indice_));
     r_.cacher_pointeur(kSurEncore);

@@ -41,7 +41,7 @@ private:
     void choisir_second(plat::Label& mot);
     void choisir_premier(plat::Label& mot);
     void reussir(bool indice_achete);
-    void echouer(bool indice_achete);
+    void echouer(bool indice_achete, int perte);
 
     Routines& r_;
     std::optional<LecteurMots> lecteur_;

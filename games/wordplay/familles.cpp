@@ -253,9 +253,8 @@ bool Familles::montrer_echec(int premiere, int seconde) {
 // ---------------------------------------------------------------- the end of a game
 
 void Familles::gagner() {
+    r_.regler(gain_, r_.etat.position_familles, kCartes);
     r_.jouer_victoire();
-    avancer_partie();
-    r_.etat.ajouter_au_score(gain_);
     label_score.set_caption(std::to_string(r_.etat.score));
     // The phrase after the one the last pair used, the rotation left as it is.
     commentaire.set_caption(r_.commentaire_du_tour(true) + "\rCette victoire vous rapporte " + std::to_string(gain_) +
@@ -269,32 +268,20 @@ void Familles::gagner() {
 
 // The board is revealed, the cards never found in red, and locked.
 void Familles::perdre() {
+    bool points_perdus = r_.etat.score >= kPertePartie;
+    r_.regler(-std::min(r_.etat.score, kPertePartie), r_.etat.position_familles, kCartes);
     r_.jouer_defaite();
     for (int i = 0; i < kCartes; ++i) {
         if (label_carte[i].caption().empty()) label_carte[i].set_fore_color(plat::couleurs::rouge);
         label_carte[i].set_caption(mot(i));
         carte_libre_[i] = false;
     }
-    std::string texte = kSolution;
-    if (r_.etat.score < kPertePartie) {
-        r_.etat.fixer_score(0);
-        texte += "\rVous n'avez plus aucun point !";
-    } else {
-        r_.etat.ajouter_au_score(-kPertePartie);
-        texte += "\rVous perdez 2 points !";
-    }
+    std::string texte = kSolution + (points_perdus ? "\rVous perdez 2 points !" : "\rVous n'avez plus aucun point !");
     commentaire.set_caption(texte + cp1252("\rTentez donc à nouveau votre chance !"));
     r_.afficher_score(label_score);
     r_.cacher_pointeur(kSurEncore);
     Routines::rendre_actif(encore_familles);
-    avancer_partie();
     r_.montrer_pointeur();
-}
-
-// A game counts 14 at its end, even when the player has left the screen
-// meanwhile and the file is closed.
-void Familles::avancer_partie() {
-    r_.etat.position_familles = Valeur(r_.etat.position_familles.nombre() + kCartes);
 }
 
 // ---------------------------------------------------------------- buttons

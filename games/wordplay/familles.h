@@ -47,7 +47,6 @@ private:
     const std::string& mot(int carte) const;
     void gagner();
     void perdre();
-    void avancer_partie();
 
     Routines& r_;
     std::optional<LecteurMots> lecteur_;

@@ -122,11 +122,13 @@ void LettreEnTrop::reponse_Click(int index) {
     // The hint is no longer sold from the answer on: bought during the blink
     // that follows a wrong letter, it would take the score below 0.
     bool indice_achete = std::exchange(indice_achete_, true);
-    lecteur_->avancer();
-    if (index == lettre_en_trop_)
+    bool juste = index == lettre_en_trop_;
+    int perte = perte_erreur(r_.etat);
+    r_.regler(juste ? kGainEnigme : -perte, r_.etat.position_lettre_en_trop);
+    if (juste)
         trouver(indice_achete);
     else
-        se_tromper(index, indice_achete);
+        se_tromper(index, indice_achete, perte);
     r_.montrer_pointeur();
     Routines::rendre_actif(encore_lettre);
 }
@@ -134,7 +136,6 @@ void LettreEnTrop::reponse_Click(int index) {
 void LettreEnTrop::trouver(bool indice_achete) {
     r_.jouer_victoire();
     reponse[lettre_en_trop_].set_fore_color(plat::couleurs::vert);
-    r_.etat.ajouter_au_score(kGainEnigme);
     std::string annonce = indice_achete ? cp1252(" Il s'agissait bien de ") + sans_lettre_ + "."
                                         : cp1252(" Vous avez trouvé ") + sans_lettre_ + " !";
     commentaire.set_caption(r_.commentaire(true) + annonce + "\r" + bilan_reussite(indice_achete, indice_));
@@ -144,10 +145,11 @@ void LettreEnTrop::trouver(bool indice_achete) {
     r_.montrer_pointeur();
 }
 
-void LettreEnTrop::se_tromper(int index, bool indice_achete) {
+void LettreEnTrop::se_tromper(int index, bool indice_achete, int perte) {
     r_.jouer_defaite();
     reponse[index].set_fore_color(plat::couleurs::rouge);
-    bool points_perdus = payer_erreur(r_, label_score);
+    if (perte != 0) r_.afficher_score(label_score);
+    bool points_perdus = perte == kPerteErreur;
     std::string annonce = points_perdus ? " Vous deviez trouver " : " Vous deviez trouver le mot ";
     commentaire.set_caption(r_.commentaire(false) + annonce + sans_lettre_ + " !\r" +
                             bilan_erreur(points_perdus, indice_achete, indice_));

@@ -34,7 +34,7 @@ private:
     bool lire_enigme(bool premiere);
     void poser_enigme();
     void trouver(bool indice_achete);
-    void se_tromper(int index, bool indice_achete);
+    void se_tromper(int index, bool indice_achete, int perte);
     void montrer_la_bonne_lettre();
 
     Routines& r_;

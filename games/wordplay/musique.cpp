@@ -128,13 +128,15 @@ void Musique::note_Click(int index) {
     activer_notes(false);
     // Once answered, the hint is no longer sold.
     bool indice_achete = std::exchange(indice_achete_, true);
-    if (index == bonne_note_)
+    bool juste = index == bonne_note_;
+    int perte = perte_erreur(r_.etat);
+    enigmes_.regler(juste ? kGainEnigme : -perte);
+    if (juste)
         trouver(indice_achete);
     else
-        se_tromper(index, indice_achete);
+        se_tromper(index, indice_achete, perte);
     r_.montrer_pointeur();
     Routines::rendre_actif(encore_musique);
-    enigmes_.avancer();
     r_.cacher_pointeur(kSurEncore);
     r_.montrer_pointeur();
 }
@@ -143,7 +145,6 @@ void Musique::trouver(bool indice_achete) {
     r_.jouer_victoire();
     mot_note.set_fore_color(plat::couleurs::bleu);
     mot_note.set_caption(mot_travail_);
-    r_.etat.ajouter_au_score(kGainEnigme);
     const std::string& phrase = r_.commentaire(true);
     if (indice_achete)
         commentaire.set_caption(phrase + "  On obtient " + mot_travail_ +
@@ -156,9 +157,10 @@ void Musique::trouver(bool indice_achete) {
     animer_guide(r_, perso, guides::musique);
 }
 
-void Musique::se_tromper(int index, bool indice_achete) {
+void Musique::se_tromper(int index, bool indice_achete, int perte) {
     r_.jouer_defaite();
-    std::string points = payer_erreur(r_, label_score) ? "Vous perdez 2 points !" : "Vous n'avez plus aucun point !";
+    if (perte != 0) r_.afficher_score(label_score);
+    std::string points = perte == kPerteErreur ? "Vous perdez 2 points !" : "Vous n'avez plus aucun point !";
     std::string rappel = indice_achete ? cp1252("Vous aviez pourtant consulté l'indice !") : "Indice : " + indice_;
     commentaire.set_caption(r_.commentaire(false) + " C'est " + mot_travail_ + " !\r" + points + "\r" + rappel);
     std::string faux = avec_la_note(mot_, kNomsNotes[index]);

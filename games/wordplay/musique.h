@@ -37,7 +37,7 @@ private:
     void poser_enigme(const Enregistrement& e);
     void activer_notes(bool actives);
     void trouver(bool indice_achete);
-    void se_tromper(int index, bool indice_achete);
+    void se_tromper(int index, bool indice_achete, int perte);
 
     Routines& r_;
     Enigmes enigmes_;
