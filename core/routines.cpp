@@ -23,10 +23,11 @@ constexpr std::uint32_t kPasPulsationMs = 5;
 constexpr int kPasReponse = 47;
 constexpr std::array<int, 14> kDebutReponse = {0, 296, 273, 250, 226, 204, 180, 157, 132, 108, 85, 62, 38, 15};
 
-// The next value of a rotation counter that runs from 1 to n.
+// The next value of a rotation counter that runs from 1 to n; a counter
+// outside that range (a damaged player file) starts again at 1.
 int suivant(Valeur& compteur, int n) {
-    int k = compteur.nombre() + 1;
-    if (k > n) k = 1;
+    int k = compteur.nombre();
+    k = k >= 1 && k < n ? k + 1 : 1;
     compteur = Valeur(k);
     return k;
 }
@@ -124,11 +125,15 @@ int Routines::tirer(int n) { return static_cast<int>(std::floor(n * rnd())); }
 void Routines::regler(std::int64_t points, Valeur& position, int enigmes) {
     etat.ajouter_au_score(points);
     position = Valeur(position.nombre() + enigmes);
-    if (sauvegarde) sauvegarde();
+    sauvegarder();
 }
 
 void Routines::regler(std::int64_t points) {
     etat.ajouter_au_score(points);
+    sauvegarder();
+}
+
+void Routines::sauvegarder() {
     if (sauvegarde) sauvegarde();
 }
 

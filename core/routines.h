@@ -80,8 +80,9 @@ public:
     void regler(std::int64_t points, Valeur& position, int enigmes = 1);
     // A change of score alone (a hint bought, a wrong letter), saved as well.
     void regler(std::int64_t points);
-    // Saves the player now; set by the shell (nothing to save before a name
-    // is confirmed).
+    // Saves the player now (nothing to save before a name is confirmed).
+    void sauvegarder();
+    // How the player is saved; set by the shell.
     std::function<void()> sauvegarde;
 
     // ---- screens shared by every game ----

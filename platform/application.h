@@ -60,6 +60,7 @@ public:
     // Draws a form as it would look now, for PNG files and checks.
     const Picture& render(const Form& form);
     void set_fullscreen(bool f) { backend_->set_fullscreen(f); }
+    void alert(const std::string& message_utf8) { backend_->alert(message_utf8); }
 
     // ---- pointer: a display count as the system keeps one ----
     int hide_pointer_once();

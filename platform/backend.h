@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/picture.h"
 
@@ -31,6 +32,9 @@ public:
     virtual void show_cursor(bool visible) = 0;
     virtual void warp_pointer(int x, int y) = 0;
     virtual void set_fullscreen(bool fullscreen) = 0;
+    // Tells the player something that cannot wait (UTF-8), over whatever
+    // the screen shows; the game goes on once it is read.
+    virtual void alert(const std::string& message_utf8) = 0;
 };
 
 // A full-screen window with a letterboxed 640 × 480 canvas.

@@ -4,6 +4,8 @@
 // input scripted at given times.
 #include <cstdint>
 #include <deque>
+#include <string>
+#include <vector>
 
 #include "platform/backend.h"
 
@@ -28,6 +30,8 @@ public:
     void show_cursor(bool visible) override { cursor_visible_ = visible; }
     void warp_pointer(int x, int y) override;
     void set_fullscreen(bool f) override { fullscreen_ = f; }
+    void alert(const std::string& message_utf8) override { alerts_.push_back(message_utf8); }
+    const std::vector<std::string>& alerts() const { return alerts_; }
 
 private:
     struct Scheduled {
@@ -39,6 +43,7 @@ private:
     bool cursor_visible_ = true;
     bool fullscreen_ = false;
     int pointer_x_ = 0, pointer_y_ = 0;
+    std::vector<std::string> alerts_;
 };
 
 }  // namespace plat

@@ -98,6 +98,10 @@ public:
         SDL_RenderPresent(renderer_);
     }
 
+    void alert(const std::string& message_utf8) override {
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Lexirama", message_utf8.c_str(), window_);
+    }
+
     void show_cursor(bool visible) override { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
     void warp_pointer(int x, int y) override {

@@ -91,7 +91,7 @@ void DemandePrenom::disposer() {
 // ---------------------------------------------------------------- opening
 
 void DemandePrenom::Form_Activate() {
-    LectureJoueur lecture = lire_fichier_joueur(dossier_joueur(r_.dossier_datas()));
+    LectureJoueur lecture = lire_fichier_joueur(dossier_joueur(r_.dossier_datas()), r_.dossier_datas());
     r_.fermer_fichiers();
     if (lecture.profil) {
         reprendre_profil(*lecture.profil, r_.etat);
@@ -170,6 +170,7 @@ void DemandePrenom::fin_mot_Click() {
     r_.etat.prenom = prenom_confirme(saisie_, cases_montrees());
     r_.etat.commentaires = commentaires_pour(r_.etat.prenom);
     r_.etat.prenom_confirme = true;
+    r_.sauvegarder();
     if (plat::Form* menu = r_.app.form("depart")) menu->show();
     hide();
 }

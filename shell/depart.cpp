@@ -4,7 +4,6 @@
 
 #include "core/ecran_de_jeu.h"
 #include "platform/text.h"
-#include "shell/fichier_joueur.h"
 
 namespace {
 
@@ -131,10 +130,11 @@ void Depart::sons_StatusUpdate() {
     Timer.set_enabled(true);
 }
 
+// Saved first: whatever ends the program next, nothing is lost.
 void Depart::quitter() {
+    r_.sauvegarder();
     r_.jouer_son("7.ats");
     r_.app.set_fullscreen(false);
-    if (r_.etat.prenom_confirme) sauver_joueur(r_);
     r_.fermer_fichiers();
     r_.app.quit();
 }

@@ -1,8 +1,11 @@
 #include "shell/fichier_joueur.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <system_error>
 
@@ -27,22 +30,126 @@ constexpr std::array<Valeur EtatPartage::*, kNbCompteurs> kCompteurs = {
     &EtatPartage::num_ambiance,             &EtatPartage::num_victoire,
     &EtatPartage::num_defaite};
 
-constexpr std::string_view kSuffixeProvisoire = ".tmp";
-
-// No bytes when there is no file at all.
+// No bytes when there is no file at all. A folder in its place, or a file
+// that cannot be read, is not a player file.
 std::optional<std::string> lire_octets(const fs::path& chemin) {
     std::error_code erreur;
-    if (!fs::exists(chemin, erreur)) return std::nullopt;
+    fs::file_status statut = fs::status(chemin, erreur);
+    if (!fs::exists(statut)) return std::nullopt;
+    if (!fs::is_regular_file(statut)) throw FichierJoueurIllisible("ce n'est pas un fichier");
     std::ifstream flux(chemin, std::ios::binary);
-    std::string octets{std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
-    if (!flux) throw FichierJoueurIllisible("lecture impossible");
+    if (!flux.is_open()) throw FichierJoueurIllisible("lecture impossible");
+    std::string octets(kTailleMaxFichierJoueur, '\0');
+    flux.read(octets.data(), static_cast<std::streamsize>(octets.size()));
+    if (flux.bad()) throw FichierJoueurIllisible("lecture impossible");
+    octets.resize(static_cast<std::size_t>(flux.gcount()));
     return octets;
 }
 
-std::string avertissement(const FichierJoueurIllisible& e) {
+// The first of 4.bin.illisible, 4.bin.illisible-2, … that is free.
+fs::path place_a_part(const fs::path& dossier) {
+    fs::path place = dossier / kFichierJoueurIllisible;
+    std::error_code erreur;
+    for (int n = 2; fs::exists(fs::symlink_status(place, erreur)); ++n)
+        place = dossier / (std::string(kFichierJoueurIllisible) + "-" + std::to_string(n));
+    return place;
+}
+
+std::string avertissement(const FichierJoueurIllisible& e, const fs::path& place) {
     return cp1252("Le fichier du joueur était illisible (") + cp1252(e.what()) +
-           cp1252(").\rIl est gardé à part (") + std::string(kFichierJoueurIllisible) +
+           cp1252(").\rIl est gardé à part (") + place.filename().string() +
            cp1252(") et vous commencez comme premier joueur.");
+}
+
+bool est_un_joueur_complet(const fs::path& chemin) {
+    try {
+        std::optional<std::string> octets = lire_octets(chemin);
+        return octets && lire_profil(*octets).has_value();
+    } catch (const FichierJoueurIllisible&) {
+        return false;
+    }
+}
+
+// A save written whole and flushed, whose rename the end of the program
+// interrupted, is the newest state of the player: it is taken. Anything
+// else left there is a save cut short and is dropped.
+void reprendre_sauvegarde_interrompue(const fs::path& dossier) {
+    const fs::path chemin = dossier / kFichierJoueur;
+    const fs::path provisoire = dossier / kFichierJoueurProvisoire;
+    std::error_code erreur;
+    if (!fs::is_regular_file(provisoire, erreur)) return;
+    bool plus_recente = !fs::exists(chemin, erreur) ||
+                        fs::last_write_time(provisoire, erreur) >= fs::last_write_time(chemin, erreur);
+    if (plus_recente && est_un_joueur_complet(provisoire))
+        fs::rename(provisoire, chemin, erreur);
+    else
+        fs::remove(provisoire, erreur);
+}
+
+// The player kept beside a program that may no longer write there moves,
+// as bytes, into the user's folder, where every save will go from now on.
+void apporter_ancien_joueur(const fs::path& dossier, const fs::path& ancien) {
+    std::error_code erreur;
+    if (ancien.empty() || fs::equivalent(ancien, dossier, erreur)) return;
+    if (fs::exists(dossier / kFichierJoueur, erreur)) return;
+    try {
+        if (std::optional<std::string> octets = lire_octets(ancien / kFichierJoueur))
+            ecrire_fichier_joueur(dossier, *octets);
+    } catch (const std::exception&) {
+        // The old file stays where it is; the user's folder starts afresh.
+    }
+}
+
+// Why a save failed, as a family can read it.
+std::string raison_en_francais(int numero) {
+    switch (numero) {
+        case ENOSPC:
+        case EDQUOT: return "le disque est plein";
+        case EACCES:
+        case EPERM:
+        case EROFS: return "le dossier est protégé en écriture";
+        default: return "erreur d'écriture";
+    }
+}
+
+[[noreturn]] void refuser_sauvegarde(const fs::path& chemin, int numero) {
+    throw std::runtime_error("Le fichier du joueur " + chemin.string() + " n'a pas pu être enregistré (" +
+                             raison_en_francais(numero) + ").");
+}
+
+// Every byte on the disk before the call returns.
+void ecrire_et_vider(const fs::path& chemin, std::string_view octets) {
+    int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) refuser_sauvegarde(chemin, errno);
+    while (!octets.empty()) {
+        ssize_t ecrits = ::write(fd, octets.data(), octets.size());
+        if (ecrits < 0 && errno == EINTR) continue;
+        if (ecrits < 0) {
+            int numero = errno;
+            ::close(fd);
+            refuser_sauvegarde(chemin, numero);
+        }
+        octets.remove_prefix(static_cast<std::size_t>(ecrits));
+    }
+    if (::fsync(fd) != 0) {
+        int numero = errno;
+        ::close(fd);
+        refuser_sauvegarde(chemin, numero);
+    }
+    if (::close(fd) != 0) refuser_sauvegarde(chemin, errno);
+}
+
+// The rename itself reaches the disk once the folder is flushed.
+void vider_dossier(const fs::path& dossier) {
+    int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A counter below 0 would give back a puzzle already paid.
+Valeur dans_son_domaine(const Valeur& compteur) {
+    return compteur.est_nombre() && compteur.nombre() < 0 ? Valeur(0) : compteur;
 }
 
 }  // namespace
@@ -55,31 +162,36 @@ fs::path dossier_joueur(const fs::path& dossier_datas) {
     return dossier;
 }
 
-LectureJoueur lire_fichier_joueur(const fs::path& dossier_datas) {
-    const fs::path chemin = dossier_datas / kFichierJoueur;
+LectureJoueur lire_fichier_joueur(const fs::path& dossier, const fs::path& ancien) {
+    reprendre_sauvegarde_interrompue(dossier);
+    apporter_ancien_joueur(dossier, ancien);
+    const fs::path chemin = dossier / kFichierJoueur;
     try {
         std::optional<std::string> octets = lire_octets(chemin);
         if (!octets) return {};
         return {lire_profil(*octets), {}};
     } catch (const FichierJoueurIllisible& e) {
-        fs::rename(chemin, dossier_datas / kFichierJoueurIllisible);
-        return {std::nullopt, avertissement(e)};
+        fs::path place = place_a_part(dossier);
+        std::error_code ignore;  // left in place, it is set aside again at the next start
+        fs::rename(chemin, place, ignore);
+        return {std::nullopt, avertissement(e, place)};
     }
 }
 
-void ecrire_fichier_joueur(const fs::path& dossier_datas, std::string_view octets) {
-    const fs::path chemin = dossier_datas / kFichierJoueur;
-    fs::path provisoire = chemin;
-    provisoire += kSuffixeProvisoire;
-    std::ofstream flux(provisoire, std::ios::binary | std::ios::trunc);
-    flux.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-    flux.close();
-    if (!flux) {
+void ecrire_fichier_joueur(const fs::path& dossier, std::string_view octets) {
+    const fs::path chemin = dossier / kFichierJoueur;
+    const fs::path provisoire = dossier / kFichierJoueurProvisoire;
+    try {
+        ecrire_et_vider(provisoire, octets);
+    } catch (const std::runtime_error&) {
         std::error_code ignore;
-        fs::remove(provisoire, ignore);
-        throw std::runtime_error("Le fichier du joueur " + chemin.string() + " n'a pas pu être enregistré.");
+        if (fs::is_regular_file(provisoire, ignore)) fs::remove(provisoire, ignore);
+        throw;
     }
-    fs::rename(provisoire, chemin);
+    std::error_code erreur;
+    fs::rename(provisoire, chemin, erreur);
+    if (erreur) refuser_sauvegarde(chemin, erreur.value());
+    vider_dossier(dossier);
 }
 
 ProfilJoueur profil_de(const EtatPartage& etat) {
@@ -92,7 +204,7 @@ void reprendre_profil(const ProfilJoueur& profil, EtatPartage& etat) {
     etat.profil_existant = profil.profil_existant;
     etat.fixer_score(profil.score);
     etat.score_charge = etat.score;
-    for (std::size_t i = 0; i < kCompteurs.size(); ++i) etat.*kCompteurs[i] = profil.compteurs[i];
+    for (std::size_t i = 0; i < kCompteurs.size(); ++i) etat.*kCompteurs[i] = dans_son_domaine(profil.compteurs[i]);
 }
 
 // Set to 0, not emptied: the file then shows that they were reset.

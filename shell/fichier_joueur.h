@@ -1,6 +1,8 @@
 #pragma once
-// The player file datas/4.bin on disk: read when the name screen opens,
-// written back when the program quits. Its bytes are profil_joueur.h's.
+// The player file 4.bin on disk: read when the name screen opens, written
+// after every verdict, every change of player and at quit. Its bytes are
+// profil_joueur.h's.
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,8 +13,13 @@
 #include "shell/profil_joueur.h"
 
 inline constexpr std::string_view kFichierJoueur = "4.bin";
-// An unreadable player file is kept under this name rather than written over.
+// An unreadable player file is kept under this name rather than written
+// over; a second one gets "4.bin.illisible-2", and so on.
 inline constexpr std::string_view kFichierJoueurIllisible = "4.bin.illisible";
+// A save is written here, flushed to the disk, then renamed over 4.bin.
+inline constexpr std::string_view kFichierJoueurProvisoire = "4.bin.tmp";
+// No player file is larger; bytes beyond are never read.
+inline constexpr std::size_t kTailleMaxFichierJoueur = 64 * 1024;
 
 // The folder of the player file: the data folder beside the program when
 // this user may write there (a build run in place), otherwise the user's own
@@ -27,16 +34,24 @@ struct LectureJoueur {
     std::string avertissement;
 };
 
-// A missing file is a first player. An unreadable one is renamed
-// 4.bin.illisible, so that the next save does not destroy it, and play
-// starts as for a first player.
-LectureJoueur lire_fichier_joueur(const std::filesystem::path& dossier_datas);
+// Reads the player of `dossier`. A missing file is a first player; an
+// unreadable one (or a folder in its place) is put aside under a name of its
+// own, so that the next save does not destroy it, and play starts as for a
+// first player. A save cut short by the end of the program, complete in its
+// temporary file and newer than 4.bin, is taken first. When `dossier` holds
+// no player yet and `ancien` (the data folder beside a program that may not
+// write there) holds one, that player is copied into `dossier`: nothing is
+// lost and nothing is written beside the program.
+LectureJoueur lire_fichier_joueur(const std::filesystem::path& dossier, const std::filesystem::path& ancien = {});
 
-// Writes a temporary file, then renames it over 4.bin: a crash mid-save keeps
-// the last save whole, and no bytes of a longer earlier file remain.
-void ecrire_fichier_joueur(const std::filesystem::path& dossier_datas, std::string_view octets);
+// Writes the temporary file, flushes it to the disk, then renames it over
+// 4.bin: an end of the program or of the power at any instant keeps a whole
+// save, the last one or the new one. Throws, with a French message, when the
+// file cannot be written; the last save is then left as it was.
+void ecrire_fichier_joueur(const std::filesystem::path& dossier, std::string_view octets);
 
-// The profile as the shared state holds it now, and back.
+// The profile as the shared state holds it now, and back. Values out of
+// their range (a negative progress or counter) are read as 0.
 ProfilJoueur profil_de(const EtatPartage& etat);
 void reprendre_profil(const ProfilJoueur& profil, EtatPartage& etat);
 
@@ -44,5 +59,5 @@ void reprendre_profil(const ProfilJoueur& profil, EtatPartage& etat);
 // rotation from its start.
 void remettre_progression_a_zero(EtatPartage& etat);
 
-// The menu's quit: name, score, progress and sound rotations to datas/4.bin.
+// Name, score, progress and sound rotations to the player file.
 void sauver_joueur(Routines& r);

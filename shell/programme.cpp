@@ -1,6 +1,11 @@
 #include "shell/programme.h"
 
+#include <exception>
+#include <string>
+#include <utility>
+
 #include "games/jeux.h"
+#include "shell/fichier_joueur.h"
 
 Programme::Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<plat::SoundBackend> sound,
                      std::filesystem::path dossier, std::uint32_t graine)
@@ -13,6 +18,7 @@ Programme::Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<pla
     app.on_close_request = [this] { depart.quitter(); };
     // The menu carries the sound device, whose status notice drives the ambient sound.
     app.on_sound_status = [this] { depart.sons_StatusUpdate(); };
+    routines.sauvegarde = [this] { sauvegarder(); };
 }
 
 Programme::~Programme() = default;
@@ -20,3 +26,15 @@ Programme::~Programme() = default;
 void Programme::demarrer() { ::demarrer(routines, chargement, titre); }
 
 void Programme::executer() { app.run(); }
+
+void Programme::sauvegarder() {
+    if (!routines.etat.prenom_confirme) return;
+    try {
+        sauver_joueur(routines);
+        echec_dit_ = false;
+    } catch (const std::exception& e) {
+        if (std::exchange(echec_dit_, true)) return;
+        app.alert(std::string(e.what()) +
+                  "\n\nLa partie continue : elle sera enregistrée de nouveau à chaque point gagné ou perdu.");
+    }
+}

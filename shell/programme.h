@@ -22,6 +22,9 @@ public:
     // The start-up up to the name screen, then the event loop until quit.
     void demarrer();
     void executer();
+    // Writes the player file once a player is confirmed. A save that fails
+    // is told once, in French, and tried again at the next one.
+    void sauvegarder();
 
     plat::Application app;
     Routines routines;
@@ -30,4 +33,7 @@ public:
     DemandePrenom demande_prenom;
     Depart depart;
     std::vector<std::unique_ptr<plat::Form>> jeux;
+
+private:
+    bool echec_dit_ = false;  // the player knows that saving fails
 };

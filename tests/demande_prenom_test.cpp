@@ -121,7 +121,7 @@ TEST(DemandePrenom, SwitchingToANewPlayerAndBackRestoresTheStoredScore) {
     EXPECT_EQ(e.cellules(), "Jean");
 }
 
-TEST(DemandePrenom, ConfirmingAsANewPlayerResetsProgressInMemoryOnly) {
+TEST(DemandePrenom, ConfirmingAsANewPlayerResetsProgressAndSavesAtOnce) {
     EcranDuPrenom e(fichier_de_jean());
     e.b.cliquer("conserver");
     e.taper("LEA");
@@ -129,7 +129,10 @@ TEST(DemandePrenom, ConfirmingAsANewPlayerResetsProgressInMemoryOnly) {
     EXPECT_EQ(e.b.etat().prenom, "Lea");
     EXPECT_EQ(e.b.etat().score, 0);
     for (const Valeur& compteur : profil_de(e.b.etat()).compteurs) EXPECT_EQ(compteur, Valeur(0));
-    EXPECT_EQ(e.fichier("4.bin"), fichier_de_jean());  // until the program quits
+    std::optional<ProfilJoueur> sauve = lire_profil(e.fichier("4.bin").value_or(""));
+    ASSERT_TRUE(sauve);
+    EXPECT_EQ(sauve->prenom, "Lea");
+    EXPECT_EQ(sauve->score, 0);
 }
 
 TEST(DemandePrenom, ConfirmingOpensTheMenuWithTheCommentPhrasesOnTheName) {

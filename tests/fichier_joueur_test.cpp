@@ -74,6 +74,9 @@ TEST(ProfilJoueur, ScoreIsScrambledAndReadBackRoundingHalvesToEven) {
     std::string fort = kJean;
     fort.replace(4, 4, octets({0xFF, 0xFF, 0xFF, 0x7F}));
     EXPECT_EQ(lire_profil(fort)->score, kScoreMaximum);
+    // and a negative one, which no game can reach any more, to 0
+    fort.replace(4, 4, octets({0x00, 0x00, 0x00, 0x80}));
+    EXPECT_EQ(lire_profil(fort)->score, 0);
 }
 
 TEST(ProfilJoueur, NobodyHasPlayedYetWhenTheFirstFieldIsEmptyOrZero) {
@@ -130,8 +133,11 @@ TEST(ProfilJoueur, TheSharedStateGivesAndTakesTheWholeProfile) {
     EXPECT_EQ(etat.position_pendu, Valeur(3));
     EXPECT_EQ(etat.num_son_touche, Valeur(5));
     EXPECT_TRUE(etat.parties_bonneteau.vide());
+    EXPECT_EQ(etat.parties_masculin, Valeur(0));  // stored as -1: a count is never below 0
     etat.prenom = "Jean";
-    EXPECT_EQ(profil_de(etat), jean());
+    ProfilJoueur attendu = jean();
+    attendu.compteurs[1] = Valeur(0);
+    EXPECT_EQ(profil_de(etat), attendu);
 }
 
 // ---------------------------------------------------------------- on disk
@@ -193,6 +199,55 @@ TEST_F(FichierJoueurTest, AFailedSaveKeepsTheLastOne) {
     fs::create_directories(dossier_ / "4.bin.tmp");  // the temporary file cannot be made
     EXPECT_THROW(ecrire_fichier_joueur(dossier_, "autre chose"), std::exception);
     EXPECT_EQ(lire("4.bin"), kJean);
+}
+
+// Bytes and folders left by a damaged disk, an older version or a program
+// ended in the middle of a save: the player read, and nothing destroyed.
+TEST_F(FichierJoueurTest, WhatIsLeftOnDiskIsReadWithoutLosingAnything) {
+    // a second unreadable file does not replace the first one put aside
+    ecrire("4.bin", "abime 1");
+    lire_fichier_joueur(dossier_);
+    ecrire("4.bin", "abime 2");
+    EXPECT_NE(lire_fichier_joueur(dossier_).avertissement.find("4.bin.illisible-2"), std::string::npos);
+    EXPECT_EQ(lire("4.bin.illisible"), "abime 1");
+    EXPECT_EQ(lire("4.bin.illisible-2"), "abime 2");
+    fs::remove(dossier_ / "4.bin.illisible");
+    fs::remove(dossier_ / "4.bin.illisible-2");
+
+    // a folder in place of the file is put aside with a French reason
+    fs::create_directories(dossier_ / "4.bin");
+    EXPECT_NE(lire_fichier_joueur(dossier_).avertissement.find("ce n'est pas un fichier"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dossier_ / "4.bin.illisible"));
+    fs::remove_all(dossier_ / "4.bin.illisible");
+
+    // a whole save whose rename was cut short is the newest: it is taken
+    ecrire("4.bin.tmp", kJean);
+    EXPECT_EQ(lire_fichier_joueur(dossier_).profil, jean());
+    EXPECT_EQ(fichiers(), std::vector<std::string>{"4.bin"});
+
+    // a save cut short in its writing is dropped, the last one kept
+    ecrire("4.bin.tmp", kJean.substr(0, 20));
+    EXPECT_EQ(lire_fichier_joueur(dossier_).profil, jean());
+    EXPECT_EQ(fichiers(), std::vector<std::string>{"4.bin"});
+
+    // a huge file is read only as far as a player file can go
+    ecrire("4.bin", kJean + std::string(8 << 20, '\0'));
+    EXPECT_EQ(lire_fichier_joueur(dossier_).profil, jean());
+}
+
+// An installed program may not write beside itself: the player it kept
+// there is carried into the user's folder, the program's folder untouched.
+TEST_F(FichierJoueurTest, ThePlayerBesideAReadOnlyProgramMovesToTheUsersFolder) {
+    fs::path ancien = dossier_ / "programme";
+    fs::path utilisateur = dossier_ / "utilisateur";
+    fs::create_directories(ancien);
+    fs::create_directories(utilisateur);
+    ecrire("programme/4.bin", kJean);
+    EXPECT_EQ(lire_fichier_joueur(utilisateur, ancien).profil, jean());
+    EXPECT_EQ(lire("utilisateur/4.bin"), kJean);
+    EXPECT_EQ(lire("programme/4.bin"), kJean);
+    ecrire("utilisateur/4.bin", kJean.substr(0, 4) + octets({0x00, 0x00, 0x00, 0x00}) + kJean.substr(8));
+    EXPECT_EQ(lire_fichier_joueur(utilisateur, ancien).profil->score, 31);  // the user's own file wins from then on
 }
 
 }  // namespace
