@@ -47,14 +47,15 @@ demarrer_ecran() {
     for ((n = 140; n < 200; n++)); do
         [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 "${largeur_ecran}x${hauteur_ecran}x24" -nolisten tcp >"$travail/xvfb.log" 2>&1 &
-        local xvfb=$!
+        xvfb=$!
         for ((i = 0; i < delai_max * 10; i++)); do
             kill -0 "$xvfb" 2>/dev/null || break
             if xdpyinfo -display ":$n" >/dev/null 2>&1; then
                 pids+=("$xvfb")
                 export DISPLAY=":$n"
                 openbox --sm-disable >"$travail/openbox.log" 2>&1 &
-                pids+=($!)
+                wm=$!
+                pids+=("$wm")
                 sleep 0.5
                 return
             fi
@@ -77,7 +78,8 @@ capturer() {
 fenetre() { xdotool search --all --onlyvisible --pid "$jeu" --name '^Lexirama$' 2>/dev/null | head -n 1; }
 
 lancer() {
-    env SDL_AUDIODRIVER=dummy "${lanceur[@]}" "$programme" >>"$travail/jeu.log" 2>&1 &
+    # SIGINT as a terminal gives it (a job started in the background ignores it)
+    env --default-signal=INT SDL_AUDIODRIVER=dummy "${lanceur[@]}" "$programme" >>"$travail/jeu.log" 2>&1 &
     jeu=$!
     pids+=("$jeu")
     local i
@@ -88,6 +90,16 @@ lancer() {
     done
     [ -n "$(fenetre)" ] || echec "aucune fenêtre Lexirama"
     sleep "$pause_ecran"  # the title, then the name screen
+}
+
+# Any end will do, an error included (the display gone, a signal).
+attendre_arret() {
+    local i
+    for ((i = 0; i < delai_max * 10; i++)); do
+        kill -0 "$jeu" 2>/dev/null || { wait "$jeu" || true; return; }
+        sleep 0.1
+    done
+    echec "le programme ne s'est pas arrêté"
 }
 
 attendre_fin() {
@@ -188,6 +200,23 @@ champ_joueur() {
         esac
     done
     echo "$valeur"
+}
+
+# The score as stored, unscrambled: (stored / 2 + 123) / 4.
+score_joueur() {
+    local -a o
+    read -r -a o <<<"$(octets "$fichier_joueur")"
+    local brouille=$((16#${o[4]} + 256 * 16#${o[5]} + 65536 * 16#${o[6]} + 16777216 * 16#${o[7]}))
+    ((brouille >= 2147483648)) && brouille=$((brouille - 4294967296))
+    echo $(((brouille / 2 + 123) / 4))
+}
+
+# Writes a score into the player file, scrambled as the program stores it.
+fixer_score() {
+    local brouille=$((($1 * 4 - 123) * 2)) k
+    for ((k = 0; k < 4; k++)); do
+        printf "\\$(printf '%03o' $(((brouille >> (8 * k)) & 255)))"
+    done | dd of="$fichier_joueur" bs=1 seek=4 conv=notrunc status=none
 }
 
 # The score as stored: (score × 4 − 123) × 2, four bytes little-endian.

@@ -15,8 +15,15 @@
 #    player file is written again with the 10 + 7 points won and both games'
 #    progress.
 # 4. Fourth start: every game opened from its character on the menu and
-#    left by its own menu button (the vowel bet answered first: it cannot be
-#    left open); each screen must differ from the menu's.
+#    left by its own menu button (a bet answered first: it cannot be left
+#    open); each screen must differ from the menu's.
+# 5. A gender bet: MENU clicked while the word is spelt does nothing; the
+#    player file then holds the score of one settlement.
+# 6. Every way out keeps what was won: a hint bought (-2), then the program
+#    ended by SORTIE, by closing the window, by SIGTERM, SIGINT, SIGHUP, by
+#    the end of the X server, and by all of these at once.
+# 7. A second copy started on the same player file says so and ends without
+#    writing it; the first plays on.
 set -euo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
@@ -119,14 +126,15 @@ ecart_au_menu() {
     echo "${ecart%% *}"
 }
 
-# A game may lock its way out while it prepares (a banner, a draw): the
-# end button is pressed again until the menu is back. Optionally a control
-# (and its index) is clicked before each try: the answer a bet waits for.
+# A game may lock its way out while it prepares (a banner, a draw) or while
+# a bet is open: the end button is pressed again until the menu is back.
+# Optionally a control is clicked before each try, at each of the indexes
+# given in turn: the answer a bet waits for.
 revenir_au_menu() {
-    local forme=$1 fin=$2 essai
-    shift 2
-    for ((essai = 0; essai < 10; essai++)); do
-        [ $# -eq 0 ] || cliquer "$forme" "$@"
+    local forme=$1 fin=$2 controle=${3:-} essai
+    local indexes=("${@:4}")
+    for ((essai = 0; essai < 20; essai++)); do
+        [ -z "$controle" ] || cliquer "$forme" "$controle" "${indexes[essai % ${#indexes[@]}]}"
         cliquer "$forme" "$fin"
         sleep "$pause_ecran"
         kill -0 "$jeu" 2>/dev/null || echec "le programme s'est arrêté en quittant $forme"
@@ -147,15 +155,94 @@ for jeu_du_menu in "${jeux[@]}"; do
     sleep 2  # the game shows at once; its guide then welcomes the player
     capturer "jeu-$forme"
     (($(ecart_au_menu "jeu-$forme") > largeur_ecran * hauteur_ecran / 3)) || echec "$forme ne s'est pas ouvert"
-    if [ "$forme" = voyelles ]; then
-        revenir_au_menu "$forme" "fin_$nom" reponse 0  # a vowel bet is answered before leaving
-    else
-        revenir_au_menu "$forme" "fin_$nom"
-    fi
+    case $forme in
+        voyelles | nbre_lettres) revenir_au_menu "$forme" "fin_$nom" reponse 0 ;;
+        masculin) revenir_au_menu "$forme" "fin_$nom" reponse1 0 ;;
+        bonneteau) revenir_au_menu "$forme" "fin_$nom" bonnet 0 1 2 ;;
+        *) revenir_au_menu "$forme" "fin_$nom" ;;
+    esac
 done
 cliquer depart fin
 attendre_fin
 verifier_joueur Jean
 echo "les quinze jeux s'ouvrent et rendent la main au menu"
+
+echo "cinquième lancement : MENU pendant un pari sur le genre, puis une seule mise réglée"
+lancer
+cliquer demande_prenom fin_mot
+sleep "$pause_ecran"
+score_avant="$(score_joueur)"
+cliquer depart bouton_masculin
+revenir_au_menu masculin fin_masculin reponse1 0
+score_apres="$(score_joueur)"
+((score_apres == score_avant + 20 || score_apres == score_avant - 10)) ||
+    echec "score après un pari de 10 : $score_apres, avant : $score_avant"
+cliquer depart fin
+attendre_fin
+[ "$(score_joueur)" = "$score_apres" ] || echec "score à la sortie : $(score_joueur), attendu $score_apres"
+echo "pari réglé une fois : $score_avant -> $score_apres"
+
+echo "sixième série : chaque façon de finir garde l'indice acheté"
+fixer_score 100
+# The program is on the hangman with a hint just bought; then it ends.
+acheter_un_indice() {
+    lancer
+    cliquer demande_prenom fin_mot
+    sleep "$pause_ecran"
+    cliquer depart bouton_pendu
+    sleep 3  # the robot's welcome
+    attendu=$(($(score_joueur) - 2))
+    cliquer pendu achat_indice
+}
+fin_de_l_ecran() {
+    local pid
+    for pid in "$xvfb" "$wm"; do kill -TERM "$pid" 2>/dev/null || true; done
+}
+for facon in sortie fermeture sigterm sigint sighup ecran tout; do
+    acheter_un_indice
+    case $facon in
+        sortie) cliquer pendu fin_pendu; sleep "$pause_ecran"; cliquer depart fin ;;
+        fermeture) xdotool windowactivate --sync "$(fenetre)" key --clearmodifiers alt+F4 ;;
+        sigterm) kill -TERM "$jeu" ;;
+        sigint) kill -INT "$jeu" ;;
+        sighup) kill -HUP "$jeu" ;;
+        ecran) fin_de_l_ecran ;;
+        tout) kill -TERM "$jeu"; kill -HUP "$jeu"; fin_de_l_ecran ;;
+    esac
+    attendre_arret
+    [ "$(score_joueur)" = "$attendu" ] || echec "$facon : score enregistré $(score_joueur), attendu $attendu"
+    echo "$facon : score $attendu gardé"
+    case $facon in ecran | tout) demarrer_ecran ;; esac
+done
+
+echo "septième lancement : une deuxième copie n'écrit pas le fichier du joueur"
+lancer
+cliquer demande_prenom fin_mot
+sleep "$pause_ecran"
+avant="$(stat -c %Y.%s "$fichier_joueur")"
+sleep 1.1  # a write would change the file's time
+fenetres_lexirama() { xdotool search --all --onlyvisible --name '^Lexirama$' 2>/dev/null || true; }
+fenetres_avant="$(fenetres_lexirama)"
+env SDL_AUDIODRIVER=dummy "$programme" >>"$travail/jeu2.log" 2>&1 &
+deuxieme=$!
+pids+=("$deuxieme")
+boite=""
+for ((i = 0; i < delai_max * 10; i++)); do
+    # the message box carries no process id: it is the new window named Lexirama
+    boite="$(fenetres_lexirama | grep -vxF "$fenetres_avant" | head -n 1 || true)"
+    [ -n "$boite" ] && break
+    kill -0 "$deuxieme" 2>/dev/null || break
+    sleep 0.1
+done
+[ -n "$boite" ] || echec "la deuxième copie n'a rien dit"
+capturer 12-deja-ouvert
+xdotool windowactivate --sync "$boite" key Return
+for ((i = 0; i < delai_max * 10; i++)); do kill -0 "$deuxieme" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$deuxieme" 2>/dev/null && echec "la deuxième copie ne s'arrête pas"
+[ "$(stat -c %Y.%s "$fichier_joueur")" = "$avant" ] || echec "la deuxième copie a écrit le fichier du joueur"
+kill -0 "$jeu" 2>/dev/null || echec "la première copie s'est arrêtée"
+cliquer depart fin
+attendre_fin
+echo "une seule copie joue sur le fichier du joueur"
 
 echo "de bout en bout : tout est bon"
