@@ -155,4 +155,16 @@ TEST(Voyelles, AnAnswerDuringTheDisplayIsRefused) {
     EXPECT_EQ(p.b.etat().score, 320);
 }
 
+// The eagle clicked during a display used to dance over it, the display
+// held still meanwhile.
+TEST(Voyelles, TheEagleKeepsStillDuringTheDisplay) {
+    Partie p(100);
+    p.b.cliquer("reponse", p.cachee());
+    for (std::uint32_t ms : {1u, 500u, 1500u}) p.b.cliquer_dans(ms, "aigle");
+    p.nouveau_pari();
+    const auto& sons = p.b.sons().names();
+    EXPECT_EQ(std::count(sons.begin(), sons.end(), "6.amb"), 1);  // the opening's only
+    EXPECT_TRUE(p.actif("aigle"));  // free again while the bet waits
+}
+
 }  // namespace

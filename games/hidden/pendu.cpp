@@ -149,6 +149,8 @@ void Pendu::lettre_Click(int index) {
         commentaire.set_caption(cp1252("\rAh non ! La lettre ") + lettre + " ne fait pas partie du mot !");
         if (essais_ == 1) commentaire.set_caption(commentaire.caption() + "\r ATTENTION ! PAS D'AUTRE ERREUR !");
     }
+    noter(lettre);
+    regler_si_fini();
     reveler(lettre);
     if (masque_ == mot_)
         gagner();
@@ -156,6 +158,22 @@ void Pendu::lettre_Click(int index) {
         pulser_compteurs(erreur);
     else
         perdre();
+}
+
+void Pendu::noter(char lettre) {
+    for (std::size_t i = 0; i < mot_.size(); ++i)
+        if (majuscule(mot_[i]) == majuscule(lettre)) masque_[i] = mot_[i];
+}
+
+// The letter that decides the word settles it before it shows: leaving or
+// quitting while it grows then keeps what the word won or lost.
+void Pendu::regler_si_fini() {
+    if (masque_ == mot_) {
+        r_.regler(gain_, r_.etat.position_pendu);
+    } else if (essais_ == 0) {
+        perte_ = std::min(r_.etat.score, kPenalite);
+        r_.regler(-perte_, r_.etat.position_pendu);
+    }
 }
 
 // Each place of the letter grows in turn. The alphabet refuses clicks
@@ -172,7 +190,6 @@ void Pendu::reveler(char lettre) {
             r_.app.wait_with_events(kPasLettreMs);
         }
         r_.montrer_pointeur();
-        masque_[i] = mot_[i];
     }
     clavier.alphabet.set_enabled(true);
 }
@@ -197,7 +214,6 @@ void Pendu::pulser_compteurs(bool erreur) {
 std::string Pendu::rappel_indice() const { return cp1252("L'indice était : ") + indice_; }
 
 void Pendu::gagner() {
-    r_.regler(gain_, r_.etat.position_pendu);
     r_.jouer_victoire();
     clavier.alphabet.set_visible(false);
     r_.cacher_pointeur(kSurPlace);
@@ -214,8 +230,7 @@ void Pendu::gagner() {
 }
 
 void Pendu::perdre() {
-    bool points_perdus = r_.etat.score >= kPenalite;
-    r_.regler(-std::min(r_.etat.score, kPenalite), r_.etat.position_pendu);
+    bool points_perdus = perte_ == kPenalite;
     r_.jouer_defaite();
     Label_essais.set_caption("0");
     clavier.alphabet.set_visible(false);

@@ -40,6 +40,8 @@ private:
     bool lire_mot(bool premier);
     void montrer_tirets();
     void montrer_compteurs();
+    void noter(char lettre);
+    void regler_si_fini();
     void reveler(char lettre);
     void pulser_compteurs(bool erreur);
     void gagner();
@@ -51,5 +53,6 @@ private:
     std::string mot_, indice_, masque_;
     int essais_ = 0;
     int gain_ = 0;
+    int perte_ = 0;  // what the lost word took
     bool indice_achete_ = false;
 };

@@ -84,6 +84,8 @@ void Phrase::Form_Activate() {
     r_.rendre_inactif(encore_phrase);
     Routines::rendre_actif(fin_phrase);
     poser_guide(r_, tete, guides::phrase, kTeteRepos);
+    // A verdict left half-way may have turned the sentence blue.
+    phrases.set_fore_color(plat::couleurs::noir);
     offrir_lettre();
     label_score.set_caption(std::to_string(r_.etat.score));
     if (!poser_phrase(true)) return;

@@ -128,7 +128,10 @@ void Codes::encore_codes_Click() {
 }
 
 void Codes::preparer_enigme() {
-    for (auto& dessin : reponse) dessin.set_visible(false);
+    for (auto& dessin : reponse) {
+        dessin.set_visible(false);
+        dessin.clear_picture();
+    }
     indice_achete_ = false;
     r_.rendre_inactif(encore_codes);
     r_.preparer_indice(achat_indice);

@@ -139,6 +139,7 @@ void Familles::donner_cartes() {
     for (int m = 0; m < kCartes; ++m) mot_de_carte_[carte_du_mot_[m]] = m;
     for (int i = 0; i < kCartes; ++i) {
         label_carte[i].set_fore_color(plat::couleurs::noir);
+        label_carte[i].set_font_size(kTailleCarte);  // a shake cut short leaves its card small
         label_carte[i].set_caption("");
         label_carte[i].set_enabled(true);
         carte_libre_[i] = true;
@@ -180,6 +181,11 @@ void Familles::retourner_seconde(int seconde) {
     label_carte[seconde].refresh();
     // Words 2k and 2k+1 of a game make pair k.
     bool paire = mot_de_carte_[premiere] / 2 == mot_de_carte_[seconde] / 2;
+    if (paire)
+        ++paires_trouvees_;
+    else
+        gain_ -= kPerteEssai;
+    regler_si_finie();
     if (!attendre(kAvantVerdictMs, donne)) return;
     if (!(paire ? montrer_paire(premiere, seconde) : montrer_echec(premiere, seconde))) return;
     essai_en_cours_ = false;
@@ -202,7 +208,6 @@ const std::string& Familles::mot(int carte) const { return mots_[mot_de_carte_[c
 
 bool Familles::montrer_paire(int premiere, int seconde) {
     int donne = donne_;
-    ++paires_trouvees_;
     commentaire.set_caption(r_.commentaire(true) + "\r" + mot(premiere) + cp1252(" fait penser à ") + mot(seconde) +
                             " !" + points_a_gagner(gain_));
     int m1 = mot_de_carte_[premiere];
@@ -226,7 +231,6 @@ bool Familles::montrer_paire(int premiere, int seconde) {
 bool Familles::montrer_echec(int premiere, int seconde) {
     int donne = donne_;
     std::string texte = r_.commentaire(false) + "\r" + mot(premiere) + cp1252(" n'évoque pas ") + mot(seconde) + " !";
-    gain_ -= kPerteEssai;
     commentaire.set_caption(gain_ > 0 ? texte + points_a_gagner(gain_) : kSolution);
     auto taille = [&](int points) {
         label_carte[premiere].set_font_size(points);
@@ -252,8 +256,18 @@ bool Familles::montrer_echec(int premiere, int seconde) {
 
 // ---------------------------------------------------------------- the end of a game
 
+// The try that ends the game settles it before its show: leaving or
+// quitting during the show then keeps what it won or lost.
+void Familles::regler_si_finie() {
+    if (paires_trouvees_ == kPaires) {
+        r_.regler(gain_, r_.etat.position_familles, kCartes);
+    } else if (gain_ == 0) {
+        perte_ = std::min(r_.etat.score, kPertePartie);
+        r_.regler(-perte_, r_.etat.position_familles, kCartes);
+    }
+}
+
 void Familles::gagner() {
-    r_.regler(gain_, r_.etat.position_familles, kCartes);
     r_.jouer_victoire();
     label_score.set_caption(std::to_string(r_.etat.score));
     // The phrase after the one the last pair used, the rotation left as it is.
@@ -268,8 +282,7 @@ void Familles::gagner() {
 
 // The board is revealed, the cards never found in red, and locked.
 void Familles::perdre() {
-    bool points_perdus = r_.etat.score >= kPertePartie;
-    r_.regler(-std::min(r_.etat.score, kPertePartie), r_.etat.position_familles, kCartes);
+    bool points_perdus = perte_ == kPertePartie;
     r_.jouer_defaite();
     for (int i = 0; i < kCartes; ++i) {
         if (label_carte[i].caption().empty()) label_carte[i].set_fore_color(plat::couleurs::rouge);

@@ -42,6 +42,7 @@ private:
     void retourner_seconde(int seconde);
     bool montrer_paire(int premiere, int seconde);
     bool montrer_echec(int premiere, int seconde);
+    void regler_si_finie();
     bool attendre(std::uint32_t ms, int donne);
     void montrer(int carte, plat::Couleur couleur, int mot_montre);
     const std::string& mot(int carte) const;
@@ -59,4 +60,5 @@ private:
     int donne_ = 0;                            // counts deals, so a try knows if its game is gone
     int gain_ = 0;
     int paires_trouvees_ = 0;
+    int perte_ = 0;  // what the lost game took
 };
