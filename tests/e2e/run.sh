@@ -221,15 +221,16 @@ cliquer demande_prenom fin_mot
 sleep "$pause_ecran"
 avant="$(stat -c %Y.%s "$fichier_joueur")"
 sleep 1.1  # a write would change the file's time
-fenetres_lexirama() { xdotool search --all --onlyvisible --name '^Lexirama$' 2>/dev/null || true; }
-fenetres_avant="$(fenetres_lexirama)"
+# the message box carries neither a process id nor, for xdotool, a name:
+# it is the window that was not there before
+fenetres_visibles() { xdotool search --all --onlyvisible --class '.*' 2>/dev/null || true; }
+fenetres_avant="$(fenetres_visibles)"
 env SDL_AUDIODRIVER=dummy "$programme" >>"$travail/jeu2.log" 2>&1 &
 deuxieme=$!
 pids+=("$deuxieme")
 boite=""
 for ((i = 0; i < delai_max * 10; i++)); do
-    # the message box carries no process id: it is the new window named Lexirama
-    boite="$(fenetres_lexirama | grep -vxF "$fenetres_avant" | head -n 1 || true)"
+    boite="$(fenetres_visibles | grep -vxF "$fenetres_avant" | head -n 1 || true)"
     [ -n "$boite" ] && break
     kill -0 "$deuxieme" 2>/dev/null || break
     sleep 0.1
