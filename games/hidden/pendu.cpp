@@ -24,6 +24,9 @@ constexpr int kTailleCompteurMin = 8;
 constexpr std::uint32_t kPasCompteurMs = 5;
 
 constexpr int kYCellules = 150;
+// Down to the letters' frame: a lost word's comment takes four lines.
+constexpr plat::Rect kPlaceCommentaire{24, 204, 470, 116};
+constexpr int kTailleCommentaire = 13;
 
 const std::string kQuestion = cp1252("\rQuel est le mot qui se cache ci-dessus ?");
 
@@ -61,10 +64,7 @@ void Pendu::disposer() {
     placer_selon_dessin(fin_pendu);
     preparer_label_score(label_score);
     preparer_cellules(reponse, kYCellules);
-    commentaire.place(24, 208, 470, 100);
-    commentaire.set_font_size(13);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
     preparer_label_indice(achat_indice, 292, 406, 220);
     legende(Label1, 24, 420, 220, "Gain en cas de réussite -->");
     legende(Label2, 24, 448, 220, "Nombre d'erreurs permises -->");
