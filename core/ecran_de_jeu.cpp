@@ -8,10 +8,16 @@ constexpr int kLargeurCellule = 47;
 constexpr int kHauteurCellule = 44;
 constexpr int kTailleCellule = 24;
 constexpr int kTailleScoreRepos = 18;
+// No text of the game screens is drawn smaller: a long one shrinks down to it.
+constexpr int kTailleMinimale = 11;
 // Room for a hint of three short lines.
 constexpr int kHauteurIndice = 66;
-// Every game shows the score in the same place, top right.
-constexpr plat::Rect kPlaceScore{516, 14, 105, 34};
+// Every game shows the score in the same place, top right, inside its drawn
+// badge and right of the star at its left end.
+constexpr plat::Rect kPlaceScore{541, 14, 77, 34};
+// The badge is a drawn picture that cannot grow: a nine-digit score
+// (the largest is 268435486) only fits it at 10 points.
+constexpr int kTailleScoreMin = 10;
 const plat::Couleur kEncreIndice{0x5A2D8C};
 }  // namespace
 
@@ -22,6 +28,7 @@ void preparer_cellules(plat::ControlArray<plat::Label>& reponse, int y, plat::Co
         cellule.set_bold(true);
         cellule.set_alignment(plat::Align::center);
         cellule.set_word_wrap(false);
+        cellule.set_centred_on_capitals(true);
         cellule.set_back_color(fond);
         cellule.set_border(true);
         cellule.set_visible(false);
@@ -36,12 +43,14 @@ void placer_selon_dessin(plat::Control& c) {
 void preparer_texte(plat::Label& label, const plat::Rect& place, int taille) {
     label.place(place.x, place.y, place.w, place.h);
     label.set_font_size(taille);
+    label.set_min_font_size(kTailleMinimale);
     label.set_bold(true);
     label.set_alignment(plat::Align::center);
 }
 
 void preparer_label_score(plat::Label& label_score) {
     preparer_texte(label_score, kPlaceScore, kTailleScoreRepos);
+    label_score.set_min_font_size(kTailleScoreMin);
     label_score.set_word_wrap(false);
 }
 

@@ -21,6 +21,47 @@ Uint32 valeur_pixel(SDL_Surface* s, Couleur c) { return SDL_MapRGB(s->format, c.
 
 SDL_Rect sdl(const Rect& r) { return SDL_Rect{r.x, r.y, r.w, r.h}; }
 
+// What SDL_ttf lays out: UTF-8, its lines broken by '\n', tied blanks kept.
+std::string texte_pour_ttf(const std::string& texte) {
+    std::string u = utf8(lier_ponctuation(texte));
+    for (char& c : u)
+        if (c == '\r') c = '\n';
+    return u;
+}
+
+bool mot_trop_large(const std::string& texte, const TextStyle& style, int largeur) {
+    TTF_Font* police = fonts().font(style.size, style.bold);
+    std::string lie = lier_ponctuation(texte);
+    std::size_t debut = 0;
+    while (debut <= lie.size()) {
+        std::size_t fin = lie.find_first_of(style.wrap ? " \r" : "\r", debut);
+        if (fin == std::string::npos) fin = lie.size();
+        int w = 0, h = 0;
+        std::string mot = utf8(lie.substr(debut, fin - debut));
+        if (!mot.empty() && TTF_SizeUTF8(police, mot.c_str(), &w, &h) == 0 && w > largeur) return true;
+        debut = fin + 1;
+    }
+    return false;
+}
+
+// The line boxes hold room below the letters that the box may cut: what
+// must show is every inked row.
+int bas_de_l_encre(const Picture& rendu) {
+    SDL_Surface* s = rendu.surface();
+    SDL_LockSurface(s);
+    int bas = 0;
+    for (int y = s->h - 1; y >= 0 && bas == 0; --y) {
+        const auto* ligne = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < s->w; ++x)
+            if (ligne[x] >> 24) {
+                bas = y + 1;
+                break;
+            }
+    }
+    SDL_UnlockSurface(s);
+    return bas;
+}
+
 }  // namespace
 
 Canvas::Canvas() : image_(nouvelle_surface(kLargeurEcran, kHauteurEcran)) {}
@@ -48,9 +89,7 @@ void Canvas::draw(const Picture& image, int x, int y, const Rect& limite) {
 }
 
 PicturePtr render_text(const std::string& texte, const TextStyle& style, int largeur) {
-    std::string u = utf8(texte);
-    for (char& c : u)
-        if (c == '\r') c = '\n';
+    std::string u = texte_pour_ttf(texte);
     if (u.empty()) return nullptr;
     TTF_Font* police = fonts().font(style.size, style.bold);
     TTF_SetFontWrappedAlign(police, style.align == Align::center   ? TTF_WRAPPED_ALIGN_CENTER
@@ -64,6 +103,19 @@ PicturePtr render_text(const std::string& texte, const TextStyle& style, int lar
     SDL_FreeSurface(s);
     SDL_SetSurfaceBlendMode(convertie, SDL_BLENDMODE_BLEND);
     return std::make_shared<Picture>(convertie);
+}
+
+bool text_fits(const std::string& texte, const TextStyle& style, int largeur, int hauteur) {
+    if (mot_trop_large(texte, style, largeur)) return false;
+    PicturePtr rendu = render_text(texte, style, largeur);
+    return !rendu || bas_de_l_encre(*rendu) <= hauteur;
+}
+
+int capitals_centred_top(const TextStyle& style, int hauteur) {
+    TTF_Font* police = fonts().font(style.size, style.bold);
+    int minx = 0, maxx = 0, miny = 0, hauteur_capitale = 0, avance = 0;
+    if (TTF_GlyphMetrics32(police, 'H', &minx, &maxx, &miny, &hauteur_capitale, &avance) != 0) return 0;
+    return (hauteur - hauteur_capitale) / 2 - (TTF_FontAscent(police) - hauteur_capitale);
 }
 
 }  // namespace plat

@@ -38,7 +38,17 @@ private:
 };
 
 // Text drawn once into a picture (the caller caches it): Windows-1252 text,
-// character 13 breaks the line.
+// character 13 breaks the line; lines never break before closing punctuation.
 PicturePtr render_text(const std::string& texte_cp1252, const TextStyle& style, int largeur);
+
+// Whether the text, laid out as render_text lays it, shows whole in a box of
+// that size: every line inside the height, and no word wider than the box
+// (wrapping would cut it, a single line would run over the sides).
+bool text_fits(const std::string& texte_cp1252, const TextStyle& style, int largeur, int hauteur);
+
+// How far below the top of a box of that height a one-line text starts so
+// that its capitals sit in the middle: the font's ascent holds room for
+// accents above the capitals, which would otherwise push them low.
+int capitals_centred_top(const TextStyle& style, int hauteur);
 
 }  // namespace plat

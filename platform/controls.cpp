@@ -23,12 +23,26 @@ bool Control::active() const { return enabled_ && (!parent_ || parent_->active()
 
 void Label::refresh() { form().app().repaint(); }
 
+TextStyle Label::shown_style() const {
+    TextStyle style = style_;
+    while (style.size > min_size_ && min_size_ > 0 && !text_fits(caption_, style, bounds().w, bounds().h))
+        --style.size;
+    return style;
+}
+
+bool Label::caption_fits() const {
+    TextStyle style = shown_style();
+    // Centred on its capitals, a caption may lend its accents' room to the border.
+    return text_fits(caption_, style, bounds().w, on_capitals_ ? kHauteurEcran : bounds().h);
+}
+
 void Label::draw(Canvas& canvas) const {
     Rect b = bounds();
     if (opaque_) canvas.fill(b, back_);
     if (border_) canvas.outline(b, couleurs::noir);
     if (caption_ != rendered_caption_ || !(style_ == rendered_style_) || b.w != rendered_width_) {
-        rendered_ = render_text(caption_, style_, b.w);
+        rendered_shown_ = shown_style();
+        rendered_ = render_text(caption_, rendered_shown_, b.w);
         rendered_caption_ = caption_;
         rendered_style_ = style_;
         rendered_width_ = b.w;
@@ -37,7 +51,8 @@ void Label::draw(Canvas& canvas) const {
     int x = b.x;
     if (!style_.wrap && style_.align == Align::center) x += (b.w - rendered_->width()) / 2;
     if (!style_.wrap && style_.align == Align::right) x += b.w - rendered_->width();
-    canvas.draw(*rendered_, x, b.y, b);
+    int y = b.y + (on_capitals_ ? capitals_centred_top(rendered_shown_, b.h) : 0);
+    canvas.draw(*rendered_, x, y, b);
 }
 
 void Image::draw(Canvas& canvas) const {

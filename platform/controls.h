@@ -90,6 +90,17 @@ public:
     // A label is transparent unless it is given a back colour.
     void set_back_color(Couleur c) { back_ = c; opaque_ = true; }
     void set_border(bool b) { border_ = b; }
+    // A caption too long for its box is drawn smaller, down to this size,
+    // rather than lose a line; 0 keeps the font size whatever comes.
+    void set_min_font_size(int points) { min_size_ = points; }
+    // A one-line caption (the letter of a cell or a tile) sits with its
+    // capitals in the middle of the box rather than at the top.
+    void set_centred_on_capitals(bool c) { on_capitals_ = c; }
+
+    // The style the caption is drawn in: its own, or shrunk until it fits.
+    TextStyle shown_style() const;
+    // The caption shows whole: every line inside the box, no word cut.
+    bool caption_fits() const;
 
     // Repaints the whole screen at once, as a label's Refresh does.
     void refresh();
@@ -102,10 +113,13 @@ private:
     Couleur back_{};
     bool opaque_ = false;
     bool border_ = false;
+    int min_size_ = 0;
+    bool on_capitals_ = false;
     // Rendered text, kept until caption, style or width change.
     mutable PicturePtr rendered_;
     mutable std::string rendered_caption_;
     mutable TextStyle rendered_style_;
+    mutable TextStyle rendered_shown_;
     mutable int rendered_width_ = -1;
 };
 

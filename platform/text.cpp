@@ -37,7 +37,30 @@ void ecrire_utf8(std::string& out, char32_t u) {
     }
 }
 
+constexpr char kInsecable = '\xA0';
+constexpr char kGuillemetOuvrant = '\xAB';
+constexpr char kGuillemetFermant = '\xBB';
+
+// Signs that belong to the word before them: a line never starts with one.
+bool ponctuation_fermante(char c) {
+    return std::string_view("!?:;.,)").find(c) != std::string_view::npos || c == kGuillemetFermant ||
+           c == '\x85';  // the ellipsis
+}
+
+bool blanc_lie(std::string_view s, std::size_t i) {
+    bool avant_ponctuation = i + 1 < s.size() && ponctuation_fermante(s[i + 1]);
+    bool apres_guillemet = i > 0 && s[i - 1] == kGuillemetOuvrant;
+    return avant_ponctuation || apres_guillemet;
+}
+
 }  // namespace
+
+std::string lier_ponctuation(std::string_view s) {
+    std::string out(s);
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (s[i] == ' ' && blanc_lie(s, i)) out[i] = kInsecable;
+    return out;
+}
 
 std::string cp1252(std::string_view s) {
     std::string out;

@@ -12,6 +12,11 @@ std::string cp1252(std::string_view utf8);
 // 0x9D become U+FFFD).
 std::string utf8(std::string_view cp1252_text);
 
+// The same text, with the blanks a line must not break at made non-breaking
+// (0xA0), as French typography asks: the blank before ! ? : ; » and before a
+// run of closing punctuation (« Bravo !!! », « ... »), and the blank after «.
+std::string lier_ponctuation(std::string_view cp1252_text);
+
 // Upper and lower case of one Windows-1252 character (accented letters too).
 char majuscule(char c);
 char minuscule(char c);

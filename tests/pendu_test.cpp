@@ -39,7 +39,7 @@ TEST(Pendu, OpeningShowsOneDashPerLetterAndTheOffer) {
     Partie p(Mots{{"LAPIN", "Il a de longues oreilles."}}, 2);
     ASSERT_EQ(p.b.visible().name(), "pendu");
     EXPECT_EQ(p.cellules(), "-----");
-    EXPECT_EQ(p.commentaire(), "\rQuel est le mot qui se cache ci-dessous ?");
+    EXPECT_EQ(p.commentaire(), "\rQuel est le mot qui se cache ci-dessus ?");
     EXPECT_TRUE(p.b.label("achat_indice").visible());
     EXPECT_EQ(utf8(p.caption("achat_indice")), "Acheter un indice\r(coût : 2 pièces)");
     EXPECT_FALSE(p.actif("encore_pendu"));

@@ -96,7 +96,7 @@ TEST(Unelettre, ARightAnswerWinsSevenPointsOrFiveOnceTheHintIsBought) {
     };
     for (const Cas& c : {Cas{false, 7,
                              "phrase0 Vous avez trouvé !\rIndice : Le premier dit bêê dans le pré.\rCliquez sur le "
-                             "bouton SUITE pour continuer."},
+                             "bouton ENCORE pour continuer."},
                          Cas{true, 5,
                              "phrase0 Vous avez trouvé !\rSuite à l'achat de l'indice vous ne gagnez que 5 "
                              "points !"}}) {

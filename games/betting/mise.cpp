@@ -5,6 +5,11 @@
 namespace {
 constexpr int kTailleMontant = 18;
 constexpr int kTailleGains = 11;
+// The amount sits between the drawn - and + buttons, which cannot move: a
+// stake of eight or nine digits only fits there at 10 points, using the
+// whole gap.
+constexpr int kTailleMontantMin = 10;
+constexpr int kMargeMontant = 3;
 const plat::Couleur kEncreMontant{0x00407A};
 const plat::Couleur kEncreGains{0x00407A};
 }  // namespace
@@ -27,8 +32,11 @@ void CommandesMise::disposer() {
     placer_selon_dessin(label_mise);
     placer_selon_dessin(moins);
     placer_selon_dessin(plus);
+    int apres_moins = moins.left() + moins.bounds().w + kMargeMontant;
+    label_mise.place(apres_moins, label_mise.top(), plus.left() - kMargeMontant - apres_moins, label_mise.bounds().h);
     placer_selon_dessin(gains);
     label_mise.set_font_size(kTailleMontant);
+    label_mise.set_min_font_size(kTailleMontantMin);
     label_mise.set_bold(true);
     label_mise.set_alignment(plat::Align::center);
     label_mise.set_word_wrap(false);

@@ -15,7 +15,9 @@ constexpr int kTeteRepos = 0;
 const std::string kSansPosition = "7";
 
 constexpr plat::Rect kCommentaire{16, 64, 492, 112};
-constexpr plat::Rect kQuestion{16, 180, 492, 84};
+// A wrong answer's verdict takes four lines; the proposed letter it reaches
+// over is hidden by then.
+constexpr plat::Rect kQuestion{16, 178, 492, 100};
 constexpr int kTailleTexte = 12;
 constexpr int kXProposition = 298;
 constexpr int kYProposition = 272;
@@ -94,9 +96,7 @@ bool MotMysterieux::poser_mot(bool ouverture) {
     commentaire.set_caption("");
     tirer_ordre();
     proposer(0);
-    commentaire.set_caption(cp1252("Je vais vous proposer une à une, mais dans le désordre, les ") +
-                            std::to_string(longueur()) +
-                            cp1252(" lettres du mot caché ci-dessous. A vous de les placer !\rAide : ") + aide_);
+    commentaire.set_caption(texte_ouverture(longueur(), aide_));
     masque_.assign(mot_.size(), ' ');
     for (int i = 0; i < longueur(); ++i) {
         reponse[i].set_visible(true);
@@ -162,10 +162,7 @@ void MotMysterieux::juger() {
 void MotMysterieux::bonne_reponse() {
     r_.jouer_victoire();
     for (int i = 0; i < longueur(); ++i) reponse[i].set_fore_color(plat::couleurs::vert);
-    question.set_caption(r_.commentaire(true) + cp1252(" Vous avez trouvé ") + mot_ + " !\r" +
-                         (indice_achete_ ? cp1252("Mais comme vous avez dépensé 2 points pour consulter l'indice, le "
-                                                  "gain final n'est que de 3 points !")
-                                         : cp1252("Et ceci sans avoir besoin de l'indice qui était :\r") + indice_));
+    question.set_caption(texte_reussite(r_.commentaire(true), mot_, indice_, indice_achete_));
     indice_achete_ = true;
     r_.afficher_score(label_score);
     animer_guide(r_, tete, guides::mot_mysterieux);
@@ -174,13 +171,32 @@ void MotMysterieux::bonne_reponse() {
 
 void MotMysterieux::mauvaise_reponse(int perte) {
     r_.jouer_defaite();
-    std::string texte = r_.commentaire(false) + cp1252(" Lisez donc la bonne réponse !\r") +
-                        (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
-                                        : cp1252("L'indice était : ") + indice_);
-    montrer_perte(r_, question, label_score, texte, perte);
+    montrer_perte(r_, question, label_score, texte_erreur(r_.commentaire(false), indice_, indice_achete_), perte);
     r_.cacher_pointeur(kSurEncore);
     indice_achete_ = true;
     alterner_cellules(r_, reponse, masque_, mot_, plat::couleurs::jaune);
+}
+
+// ---------------------------------------------------------------- texts
+
+std::string MotMysterieux::texte_ouverture(int longueur, const std::string& aide) {
+    return cp1252("Je vais vous proposer une à une, mais dans le désordre, les ") + std::to_string(longueur) +
+           cp1252(" lettres du mot caché ci-dessous. A vous de les placer !\rAide : ") + aide;
+}
+
+std::string MotMysterieux::texte_reussite(const std::string& commentaire, const std::string& mot,
+                                          const std::string& indice, bool indice_achete) {
+    return commentaire + cp1252(" Vous avez trouvé ") + mot + " !\r" +
+           (indice_achete ? cp1252("Mais comme vous avez dépensé 2 points pour consulter l'indice, le "
+                                   "gain final n'est que de 3 points !")
+                          : cp1252("Et ceci sans avoir besoin de l'indice qui était :\r") + indice);
+}
+
+std::string MotMysterieux::texte_erreur(const std::string& commentaire, const std::string& indice,
+                                        bool indice_achete) {
+    return commentaire + cp1252(" Lisez donc la bonne réponse !\r") +
+           (indice_achete ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
+                          : cp1252("L'indice était : ") + indice);
 }
 
 // ---------------------------------------------------------------- buttons

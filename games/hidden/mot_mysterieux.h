@@ -15,6 +15,13 @@ public:
     static constexpr int kCellules = 5;
     static constexpr int kProposition = 5;  // the label above the cells
 
+    // The instructions over a new word, and the verdicts (a wrong one before
+    // the line of the points it cost).
+    static std::string texte_ouverture(int longueur, const std::string& aide);
+    static std::string texte_reussite(const std::string& commentaire, const std::string& mot,
+                                      const std::string& indice, bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& indice, bool indice_achete);
+
     plat::Image tete{*this, "tete"};
     plat::Label commentaire{*this, "commentaire"};
     plat::Label question{*this, "question"};

@@ -24,8 +24,11 @@ constexpr int kTailleCompteurMin = 8;
 constexpr std::uint32_t kPasCompteurMs = 5;
 
 constexpr int kYCellules = 150;
+// Down to the letters' frame: a lost word's comment takes four lines.
+constexpr plat::Rect kPlaceCommentaire{24, 204, 470, 116};
+constexpr int kTailleCommentaire = 13;
 
-const std::string kQuestion = cp1252("\rQuel est le mot qui se cache ci-dessous ?");
+const std::string kQuestion = cp1252("\rQuel est le mot qui se cache ci-dessus ?");
 
 plat::Label& legende(plat::Label& l, int x, int y, int w, const char* texte) {
     l.place(x, y, w, 24);
@@ -61,10 +64,7 @@ void Pendu::disposer() {
     placer_selon_dessin(fin_pendu);
     preparer_label_score(label_score);
     preparer_cellules(reponse, kYCellules);
-    commentaire.place(24, 208, 470, 100);
-    commentaire.set_font_size(13);
-    commentaire.set_bold(true);
-    commentaire.set_alignment(plat::Align::center);
+    preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
     preparer_label_indice(achat_indice, 292, 406, 220);
     legende(Label1, 24, 420, 220, "Gain en cas de réussite -->");
     legende(Label2, 24, 448, 220, "Nombre d'erreurs permises -->");
@@ -211,14 +211,29 @@ void Pendu::pulser_compteurs(bool erreur) {
 
 // ---------------------------------------------------------------- the end of a word
 
-std::string Pendu::rappel_indice() const { return cp1252("L'indice était : ") + indice_; }
+namespace {
+std::string rappel_indice(const std::string& indice) { return cp1252("L'indice était : ") + indice; }
+}  // namespace
+
+std::string Pendu::texte_victoire(const std::string& commentaire, const std::string& mot, const std::string& indice,
+                                  bool indice_achete) {
+    return commentaire + " Il s'agissait bien de " + mot + " !\r" +
+           (indice_achete ? cp1252("L'indice vous a bien aidé !") : rappel_indice(indice));
+}
+
+std::string Pendu::texte_defaite(const std::string& commentaire, bool points_perdus, const std::string& indice,
+                                 bool indice_achete) {
+    std::string sur_l_indice =
+        indice_achete ? cp1252("Apparemment l'indice ne vous a pas aidé !") : rappel_indice(indice);
+    return commentaire + (points_perdus ? "\rVous perdez 2 points !\r" : "\rVous n'avez plus aucun point !\r") +
+           sur_l_indice;
+}
 
 void Pendu::gagner() {
     r_.jouer_victoire();
     clavier.alphabet.set_visible(false);
     r_.cacher_pointeur(kSurPlace);
-    commentaire.set_caption(r_.commentaire(true) + " Il s'agissait bien de " + mot_ + " !\r" +
-                            (indice_achete_ ? cp1252("L'indice vous a bien aidé !") : rappel_indice()));
+    commentaire.set_caption(texte_victoire(r_.commentaire(true), mot_, indice_, indice_achete_));
     indice_achete_ = true;
     r_.afficher_score(label_score);
     animer_guide(r_, robot, guides::pendu);
@@ -234,11 +249,7 @@ void Pendu::perdre() {
     r_.jouer_defaite();
     Label_essais.set_caption("0");
     clavier.alphabet.set_visible(false);
-    std::string texte = r_.commentaire(false);
-    std::string sur_l_indice =
-        indice_achete_ ? cp1252("Apparemment l'indice ne vous a pas aidé !") : rappel_indice();
-    texte += (points_perdus ? "\rVous perdez 2 points !\r" : "\rVous n'avez plus aucun point !\r") + sur_l_indice;
-    commentaire.set_caption(texte);
+    commentaire.set_caption(texte_defaite(r_.commentaire(false), points_perdus, indice_, indice_achete_));
     indice_achete_ = true;
     r_.afficher_score(label_score);
     r_.cacher_pointeur(kSurEncore);

@@ -28,6 +28,13 @@ public:
 
     static constexpr int kCellules = 7;
 
+    // The comment under a found word and under a lost one, after the
+    // comment phrase of the turn.
+    static std::string texte_victoire(const std::string& commentaire, const std::string& mot,
+                                      const std::string& indice, bool indice_achete);
+    static std::string texte_defaite(const std::string& commentaire, bool points_perdus, const std::string& indice,
+                                     bool indice_achete);
+
 private:
     void Form_Activate();
     void lettre_Click(int index);
@@ -46,7 +53,6 @@ private:
     void pulser_compteurs(bool erreur);
     void gagner();
     void perdre();
-    std::string rappel_indice() const;
 
     Routines& r_;
     std::optional<LecteurMots> lecteur_;

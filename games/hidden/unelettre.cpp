@@ -168,7 +168,7 @@ void Unelettre::bonne_reponse() {
     commentaire.set_caption(
         r_.commentaire(true) + cp1252(" Vous avez trouvé !\r") +
         (indice_achete_ ? cp1252("Suite à l'achat de l'indice vous ne gagnez que 5 points !")
-                        : cp1252("Indice : ") + indice_ + cp1252("\rCliquez sur le bouton SUITE pour continuer.")));
+                        : cp1252("Indice : ") + indice_ + cp1252("\rCliquez sur le bouton ENCORE pour continuer.")));
     indice_achete_ = true;
     r_.afficher_score(label_score);
     animer_guide(r_, crane, guides::unelettre);

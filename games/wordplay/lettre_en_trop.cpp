@@ -136,9 +136,7 @@ void LettreEnTrop::reponse_Click(int index) {
 void LettreEnTrop::trouver(bool indice_achete) {
     r_.jouer_victoire();
     reponse[lettre_en_trop_].set_fore_color(plat::couleurs::vert);
-    std::string annonce = indice_achete ? cp1252(" Il s'agissait bien de ") + sans_lettre_ + "."
-                                        : cp1252(" Vous avez trouvé ") + sans_lettre_ + " !";
-    commentaire.set_caption(r_.commentaire(true) + annonce + "\r" + bilan_reussite(indice_achete, indice_));
+    commentaire.set_caption(texte_reussite(r_.commentaire(true), sans_lettre_, indice_, indice_achete));
     r_.afficher_score(label_score);
     animer_guide(r_, fantome, guides::lettre_en_trop);
     r_.cacher_pointeur(kSurEncore);
@@ -149,12 +147,23 @@ void LettreEnTrop::se_tromper(int index, bool indice_achete, int perte) {
     r_.jouer_defaite();
     reponse[index].set_fore_color(plat::couleurs::rouge);
     if (perte != 0) r_.afficher_score(label_score);
-    bool points_perdus = perte == kPerteErreur;
-    std::string annonce = points_perdus ? " Vous deviez trouver " : " Vous deviez trouver le mot ";
-    commentaire.set_caption(r_.commentaire(false) + annonce + sans_lettre_ + " !\r" +
-                            bilan_erreur(points_perdus, indice_achete, indice_));
+    commentaire.set_caption(
+        texte_erreur(r_.commentaire(false), sans_lettre_, indice_, indice_achete, perte == kPerteErreur));
     r_.cacher_pointeur(kSurEncore);
     montrer_la_bonne_lettre();
+}
+
+std::string LettreEnTrop::texte_reussite(const std::string& commentaire, const std::string& sans_lettre,
+                                         const std::string& indice, bool indice_achete) {
+    std::string annonce = indice_achete ? cp1252(" Il s'agissait bien de ") + sans_lettre + "."
+                                        : cp1252(" Vous avez trouvé ") + sans_lettre + " !";
+    return commentaire + annonce + "\r" + bilan_reussite(indice_achete, indice);
+}
+
+std::string LettreEnTrop::texte_erreur(const std::string& commentaire, const std::string& sans_lettre,
+                                       const std::string& indice, bool indice_achete, bool points_perdus) {
+    std::string annonce = points_perdus ? " Vous deviez trouver " : " Vous deviez trouver le mot ";
+    return commentaire + annonce + sans_lettre + " !\r" + bilan_erreur(points_perdus, indice_achete, indice);
 }
 
 // The waits service events: the player may click meanwhile, which is why the

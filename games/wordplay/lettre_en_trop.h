@@ -14,6 +14,12 @@ public:
 
     static constexpr int kTuiles = 9;  // the longest word
 
+    // The verdicts, after the comment phrase of the turn.
+    static std::string texte_reussite(const std::string& commentaire, const std::string& sans_lettre,
+                                      const std::string& indice, bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& sans_lettre,
+                                    const std::string& indice, bool indice_achete, bool points_perdus);
+
     plat::Image fantome{*this, "fantome"};
     plat::Label commentaire{*this, "commentaire"};
     plat::ControlArray<plat::Label> reponse{*this, "reponse", kTuiles};

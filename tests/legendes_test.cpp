@@ -1,0 +1,152 @@
+// Every caption the program can produce shows whole in its label, drawn
+// with the real font and layout: every record of the built word files, every
+// comment phrase with the longest name, every score and every stake.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/reponse_fausse.h"
+#include "core/word_file.h"
+#include "games/betting/regle_mise.h"
+#include "games/hidden/mot_mysterieux.h"
+#include "games/hidden/pendu.h"
+#include "games/wordplay/lettre_en_trop.h"
+#include "platform/text.h"
+#include "shell/commentaires.h"
+#include "shell/regle_prenom.h"
+#include "tests/bench.h"
+
+namespace {
+
+constexpr std::int64_t kScoreMax = 268'435'486;
+
+// The comment phrases with the widest name a player can type.
+const auto kPhrases = commentaires_pour(std::string(kLongueurPrenomMax, 'W'));
+constexpr int kPremierReproche = 7;
+std::vector<std::string> phrases(bool juste) {
+    return {kPhrases.begin() + (juste ? 0 : kPremierReproche), kPhrases.begin() + (juste ? kPremierReproche : 14)};
+}
+
+// Every record of a built word file, its texts decoded.
+std::vector<std::vector<std::string>> enregistrements(int numero, int champs) {
+    auto fichier = FichierMots::ouvrir(std::filesystem::path(LEXIRAMA_BUILD_DIR) / "datas" /
+                                       (std::to_string(numero) + ".bin"));
+    std::vector<std::vector<std::string>> tous;
+    while (!fichier.fin()) {
+        std::vector<std::string> e;
+        for (int i = 0; i < champs; ++i) e.push_back(fichier.lire_texte());
+        tous.push_back(e);
+    }
+    return tous;
+}
+
+// Numbers of every length up to the score's maximum, in the widest digits.
+std::vector<std::string> nombres() {
+    std::vector<std::string> tous{std::to_string(kScoreMax)};
+    for (std::size_t n = 1; n <= tous[0].size(); ++n)
+        for (char chiffre = '0'; chiffre <= '9'; ++chiffre) tous.emplace_back(n, chiffre);
+    return tous;
+}
+
+class Legendes : public ::testing::Test {
+protected:
+    Legendes() { b_.demarrer(); }
+
+    // Puts each text in the label as the game would and notes those that do not show whole.
+    void verifier(const std::string& form, const std::string& label, const std::vector<std::string>& textes) {
+        auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label));
+        std::string avant = l.caption();
+        for (const std::string& texte : textes) {
+            l.set_caption(texte);
+            if (!l.caption_fits()) fautes_.push_back(form + "." + label + ": " + utf8(texte));
+        }
+        l.set_caption(avant);
+    }
+    void verifier_tel_quel(const std::string& form, const std::string& label) {
+        auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label));
+        verifier(form, label, {l.caption()});
+    }
+    void TearDown() override {
+        std::string liste;
+        for (const auto& f : fautes_) liste += f + "\n";
+        EXPECT_TRUE(fautes_.empty()) << fautes_.size() << " légendes ne tiennent pas :\n" << liste;
+    }
+
+    Bench b_;
+    std::vector<std::string> fautes_;
+};
+
+TEST_F(Legendes, ScoresAndStakes) {
+    for (plat::Form* f : b_.app().forms())
+        if (f->find("label_score")) verifier(f->name(), "label_score", nombres());
+    for (const char* jeu : {"masculin", "nbre_lettres", "voyelles", "bonneteau"}) {
+        for (const std::string& n : nombres()) {
+            RegleMise regle;
+            regle.ouvrir();
+            regle.presser_montant(true, std::stoll(n));
+            verifier(jeu, "label_mise", {regle.texte_montant()});
+            verifier(jeu, "gains", {regle.texte_gains()});
+        }
+    }
+}
+
+TEST_F(Legendes, HintsOfEveryFile) {
+    struct Source {
+        const char* form;
+        int fichier, champs, indice;
+    };
+    for (const Source& s : {Source{"anagramme", 1, 4, 2}, Source{"deux_mots", 2, 8, 7}, Source{"codes", 3, 7, 6},
+                            Source{"lettre_en_trop", 6, 5, 3}, Source{"musique", 8, 4, 3},
+                            Source{"mot_mysterieux", 9, 3, 2}, Source{"pendu", 11, 2, 1},
+                            Source{"mot_a_trouver", 13, 3, 1}, Source{"unelettre", 14, 4, 3}}) {
+        std::vector<std::string> indices;
+        for (const auto& e : enregistrements(s.fichier, s.champs)) indices.push_back(e[s.indice]);
+        verifier(s.form, "achat_indice", indices);
+    }
+}
+
+TEST_F(Legendes, HangmanComments) {
+    std::vector<std::string> textes;
+    for (const auto& e : enregistrements(11, 2))
+        for (bool achete : {false, true}) {
+            for (const auto& c : phrases(true)) textes.push_back(Pendu::texte_victoire(c, e[0], e[1], achete));
+            for (const auto& c : phrases(false))
+                for (bool points_perdus : {false, true})
+                    textes.push_back(Pendu::texte_defaite(c, points_perdus, e[1], achete));
+        }
+    verifier("pendu", "commentaire", textes);
+}
+
+TEST_F(Legendes, MysteryWordTexts) {
+    std::vector<std::string> ouvertures, verdicts;
+    for (const auto& e : enregistrements(9, 3)) {
+        ouvertures.push_back(MotMysterieux::texte_ouverture(static_cast<int>(e[0].size()), e[1]));
+        for (bool achete : {false, true}) {
+            for (const auto& c : phrases(true)) verdicts.push_back(MotMysterieux::texte_reussite(c, e[0], e[2], achete));
+            for (const auto& c : phrases(false))
+                for (int perte : {0, 1, 2})
+                    verdicts.push_back(MotMysterieux::texte_erreur(c, e[2], achete) + ligne_perte_erreur(perte));
+        }
+    }
+    verifier("mot_mysterieux", "commentaire", ouvertures);
+    verifier("mot_mysterieux", "question", verdicts);
+}
+
+TEST_F(Legendes, LetterTooManyVerdicts) {
+    std::vector<std::string> textes;
+    for (const auto& e : enregistrements(6, 5))
+        for (bool achete : {false, true}) {
+            for (const auto& c : phrases(true)) textes.push_back(LettreEnTrop::texte_reussite(c, e[1], e[3], achete));
+            for (const auto& c : phrases(false))
+                for (bool points_perdus : {false, true})
+                    textes.push_back(LettreEnTrop::texte_erreur(c, e[1], e[3], achete, points_perdus));
+        }
+    verifier("lettre_en_trop", "commentaire", textes);
+}
+
+TEST_F(Legendes, NameScreen) { verifier_tel_quel("demande_prenom", "conserver"); }
+
+}  // namespace
