@@ -36,12 +36,12 @@ protected:
     std::unique_ptr<EcranDeJeu> ecran_;
 };
 
-TEST_F(RoutinesTest, ScorePulseEndsAtRestSizeAndShowsNegativeScores) {
+TEST_F(RoutinesTest, ScorePulseEndsAtRestSizeOnTheScore) {
     ecran_->label_score.set_font_size(9);
-    r_->etat.score = -2;
+    r_->etat.score = 268'435'486;
     std::uint32_t debut = app_->tick();
     r_->afficher_score(ecran_->label_score);
-    EXPECT_EQ(ecran_->label_score.caption(), "-2");
+    EXPECT_EQ(ecran_->label_score.caption(), "268435486");
     EXPECT_EQ(ecran_->label_score.font_size(), 18);
     EXPECT_EQ(app_->tick() - debut, 12u * 5u);  // twelve 5 ms steps
     EXPECT_TRUE(backend_->cursor_visible());
@@ -53,8 +53,9 @@ TEST_F(RoutinesTest, ScoreStaysWithinWhatThePlayerFileHolds) {
     EXPECT_EQ(r_->etat.score, kScoreMaximum);
     std::int64_t brouille = (std::int64_t{r_->etat.score} * 4 - 123) * 2;
     EXPECT_LE(brouille, INT32_MAX);
-    r_->etat.fixer_score(kScoreMinimum - 5);
-    EXPECT_GE((std::int64_t{r_->etat.score} * 4 - 123) * 2, INT32_MIN);
+    r_->etat.fixer_score(3);
+    r_->etat.ajouter_au_score(-10);  // no loss takes the score below 0
+    EXPECT_EQ(r_->etat.score, 0);
 }
 
 TEST_F(RoutinesTest, AnswerRowIsCentredFortySevenPixelsApart) {
@@ -106,7 +107,9 @@ TEST_F(RoutinesTest, RotationsStartAtOneAndWrap) {
     r_->etat.num_victoire = Valeur(21);
     r_->jouer_victoire();
     r_->jouer_defaite();
-    EXPECT_EQ(sons_->names(), (std::vector<std::string>{"1", "1", "1.vic", "1.def"}));
+    r_->etat.num_ambiance = Valeur(INT32_MAX);  // a damaged player file
+    r_->jouer_ambiance();
+    EXPECT_EQ(sons_->names(), (std::vector<std::string>{"1", "1", "1.vic", "1.def", "1.amb"}));
 }
 
 TEST_F(RoutinesTest, CardListsShareOnePositionAndKeepLeadingZeros) {
