@@ -348,20 +348,24 @@ std::vector<std::string> ouverture_fraiche(const Jeu& jeu, Bilan depuis) {
     return p.apparence();
 }
 
+// The verdict is settled before its animation: all or nothing.
+void verifier_reglement(const Cas& c, const Bilan& temoin, const Bilan& apres) {
+    const Bilan avant{kScore, 0};
+    bool regle = c.amener != nullptr;
+    EXPECT_EQ(apres.score, regle ? temoin.score : avant.score);
+    EXPECT_EQ(apres.position, regle ? temoin.position : avant.position);
+}
+
 TEST(QuitterEnRoute, LeavingByMenuAndComingBackOpensTheGameAfresh) {
     for (const Cas& c : cas()) {
         Temoin temoin = sans_quitter(c);
-        const Bilan avant{kScore, 0};
         for (std::uint32_t ms : c.instants) {
             SCOPED_TRACE(nom(c, ms));
             Partie p(*c.jeu);
             p.jouer(c, Sortie::menu, ms);
             ASSERT_EQ(p.b.visible().name(), c.jeu->ecran);
             Bilan apres = p.bilan();
-            // The verdict is settled before its animation: all or nothing.
-            bool regle = c.amener != nullptr;
-            EXPECT_EQ(apres.score, regle ? temoin.bilan.score : avant.score);
-            EXPECT_EQ(apres.position, regle ? temoin.bilan.position : avant.position);
+            verifier_reglement(c, temoin.bilan, apres);
             // A MENU that refused the click leaves the animation to end as usual.
             auto attendu = p.menu_fige ? temoin.apparence : ouverture_fraiche(*c.jeu, apres);
             EXPECT_EQ(ecarts(p.apparence(), attendu), "");
@@ -372,16 +376,12 @@ TEST(QuitterEnRoute, LeavingByMenuAndComingBackOpensTheGameAfresh) {
 TEST(QuitterEnRoute, QuittingInsideAnAnimationKeepsScoreAndProgressInStep) {
     for (const Cas& c : cas()) {
         Temoin temoin = sans_quitter(c);
-        const Bilan avant{kScore, 0};
         for (std::uint32_t ms : c.instants) {
             SCOPED_TRACE(nom(c, ms));
             Partie p(*c.jeu);
             p.jouer(c, Sortie::quitter, ms);
             ASSERT_TRUE(p.b.app().quitting());
-            Bilan apres = p.bilan();
-            bool regle = c.amener != nullptr;
-            EXPECT_EQ(apres.score, regle ? temoin.bilan.score : avant.score);
-            EXPECT_EQ(apres.position, regle ? temoin.bilan.position : avant.position);
+            verifier_reglement(c, temoin.bilan, p.bilan());
         }
     }
 }
