@@ -1,9 +1,6 @@
 #include "core/enigmes.h"
 
-#include <algorithm>
 #include <utility>
-
-#include "platform/text.h"
 
 Enigmes::Enigmes(Routines& r, plat::Form& jeu, std::string fichier, FormatEnregistrement format, Valeur& position,
                  Controle controle)
@@ -36,10 +33,3 @@ std::optional<Enregistrement> Enigmes::lire(bool ouverture) {
 }
 
 void Enigmes::regler(std::int64_t points) { r_.regler(points, position_); }
-
-void exiger_mot(const Enigmes& enigmes, const std::string& mot, std::size_t min, std::size_t max) {
-    bool en_capitales = std::all_of(mot.begin(), mot.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    if (mot.size() < min || mot.size() > max || !en_capitales)
-        throw FichierMotsErreur(cp1252("Le fichier de mots ") + enigmes.fichier() +
-                                cp1252(" contient un mot que ce jeu ne peut pas cacher : ") + mot + ".");
-}

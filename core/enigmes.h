@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "core/regles_mots.h"
 #include "core/routines.h"
 #include "core/word_file_reader.h"
 #include "platform/form.h"
@@ -48,7 +49,3 @@ private:
     Controle controle_;
     std::optional<LecteurMots> lecteur_;
 };
-
-// Refuses, for the screen's sake, a word of fewer than `min` or more than
-// `max` letters, or holding anything but the capitals A to Z.
-void exiger_mot(const Enigmes& enigmes, const std::string& mot, std::size_t min, std::size_t max);

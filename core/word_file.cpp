@@ -76,6 +76,10 @@ Enregistrement FichierMots::lire(const FormatEnregistrement& format) {
     return enregistrement;
 }
 
+void FichierMots::refuser_si_coupe() const {
+    if (fin() && contenu_.back() != '\n' && contenu_.back() != '\r') refuser("fichier coupé");
+}
+
 void FichierMots::rembobiner() {
     position_ = 0;
     ligne_ = 1;

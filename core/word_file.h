@@ -53,6 +53,10 @@ public:
 
     bool fin() const { return position_ == contenu_.size(); }
     void rembobiner();
+    // Every record the build writes ends with a line end: a last field that
+    // runs to the very end of the file is what a cut file leaves, a word
+    // shortened into another. Refused once the reader has reached it.
+    void refuser_si_coupe() const;
 
 private:
     std::string lire_champ();

@@ -12,12 +12,18 @@ LecteurMots::LecteurMots(const std::filesystem::path& chemin, FormatEnregistreme
 Enregistrement LecteurMots::reprendre() {
     passer_enigmes_finies();
     // No end test here: the skip never stops at the end, it goes back to the top.
-    return fichier_.lire(format_);
+    return lire();
 }
 
 Enregistrement LecteurMots::suivant() {
     revenir_au_debut_si_fini();
-    return fichier_.lire(format_);
+    return lire();
+}
+
+Enregistrement LecteurMots::lire() {
+    Enregistrement enregistrement = fichier_.lire(format_);
+    fichier_.refuser_si_coupe();
+    return enregistrement;
 }
 
 void LecteurMots::avancer(int enigmes) { position_ = Valeur(position_.nombre() + enigmes); }

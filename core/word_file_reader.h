@@ -39,6 +39,8 @@ public:
     FichierMots& fichier() { return fichier_; }
 
 private:
+    Enregistrement lire();
+
     FichierMots fichier_;
     FormatEnregistrement format_;
     Valeur& position_;

@@ -32,6 +32,9 @@ std::string essais_disponibles(int essais) { return "\rEssais disponibles :" + t
 
 }  // namespace
 
+// A word must fit under its hat: the file's longest words have 7 letters.
+void Bonneteau::controler(const Enregistrement& e) { exiger_montre("10.bin", e[0].texte(), 7); }
+
 Bonneteau::Bonneteau(Routines& r)
     : plat::Form(r.app, "bonneteau"), mise(*this, r, BoutonsBloques::inertes), r_(r) {
     disposer();
@@ -116,6 +119,8 @@ bool Bonneteau::tirer_les_mots(bool premier) {
         for (int i = 0; i < kChapeaux; ++i)
             for (int lus = 0; lus <= ecarts[static_cast<std::size_t>(i)]; ++lus) {
                 mots_[static_cast<std::size_t>(i)] = fichier_->lire_texte();
+                fichier_->refuser_si_coupe();
+                controler({mots_[static_cast<std::size_t>(i)]});
                 if (fichier_->fin()) fichier_->rembobiner();
             }
         return true;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/regles_mots.h"
 #include "core/routines.h"
 #include "core/word_file.h"
 #include "games/betting/mise.h"
@@ -19,6 +20,9 @@
 class Bonneteau : public plat::Form {
 public:
     explicit Bonneteau(Routines& r);
+
+    // Refuses the words, one record or one word at a time, of datas/10.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
 
     static constexpr int kChapeaux = 3;
     static constexpr int kEssais = 4;

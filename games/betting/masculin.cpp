@@ -33,6 +33,13 @@ std::string choix_du_mot() { return cp1252("Je choisis au hasard un mot dans mon
 
 }  // namespace
 
+// The word scrolls through the banner; the right answer is one of the two buttons.
+void Masculin::controler(const Enregistrement& e) {
+    const std::string& mot = e[1].texte();
+    exiger_montre("7.bin", mot, kLargeurBandeau);
+    exiger(e[2].nombre() == 0 || e[2].nombre() == 1, "7.bin", mot, "il faut la réponse 0 ou 1");
+}
+
 Masculin::Masculin(Routines& r)
     : plat::Form(r.app, "masculin"), mise(*this, r, BoutonsBloques::grises), r_(r) {
     disposer();
@@ -106,12 +113,10 @@ bool Masculin::lire_mot(bool premier) {
             r_.ouvrir_fichier([this] { lecteur_.reset(); });
         }
         Enregistrement e = premier ? lecteur_->reprendre() : lecteur_->suivant();
+        controler(e);
         cas_ = e[0].nombre();
         mot_ = e[1].texte();
         bonne_reponse_ = e[2].nombre();
-        if (bonne_reponse_ != 0 && bonne_reponse_ != 1)
-            throw FichierMotsErreur(cp1252("Le fichier de mots 7.bin donne pour « ") + mot_ +
-                                    cp1252(" » une réponse qui n'est ni 0 ni 1."));
         return true;
     } catch (const FichierMotsErreur& e) {
         r_.quitter_sur_erreur(*this, e.what());

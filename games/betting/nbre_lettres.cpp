@@ -48,6 +48,13 @@ bool se_compte(const std::string& mot) {
 
 }  // namespace
 
+// The right counts must be among the three offered.
+void NbreLettres::controler(const Enregistrement& e) {
+    const std::string& mot = e[0].texte();
+    exiger_mot("10.bin", mot, kPremiereLongueur, kPremiereLongueur + kReponses - 1);
+    exiger(se_compte(mot), "10.bin", mot, "il faut de 2 à 4 voyelles");
+}
+
 NbreLettres::NbreLettres(Routines& r)
     : plat::Form(r.app, "nbre_lettres"), mise(*this, r, BoutonsBloques::grises), r_(r) {
     disposer();
@@ -117,10 +124,9 @@ bool NbreLettres::lire_mot(bool premier) {
                              r_.etat.position_nbre_lettres);
             r_.ouvrir_fichier([this] { lecteur_.reset(); });
         }
-        mot_ = (premier ? lecteur_->reprendre() : lecteur_->suivant())[0].texte();
-        if (!se_compte(mot_))
-            throw FichierMotsErreur(cp1252("Le fichier de mots 10.bin contient un mot qui n'a pas 5 à 7 lettres "
-                                           "dont 2 à 4 voyelles : ") + mot_ + ".");
+        Enregistrement e = premier ? lecteur_->reprendre() : lecteur_->suivant();
+        controler(e);
+        mot_ = e[0].texte();
         return true;
     } catch (const FichierMotsErreur& e) {
         r_.quitter_sur_erreur(*this, e.what());

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/regles_mots.h"
 #include "core/routines.h"
 #include "core/word_file_reader.h"
 #include "games/betting/mise.h"
@@ -14,6 +15,9 @@
 class NbreLettres : public plat::Form {
 public:
     explicit NbreLettres(Routines& r);
+
+    // Refuses a record of datas/10.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
 
     static constexpr int kReponses = 3;
 

@@ -24,12 +24,14 @@ const std::string kQuestion = cp1252("Saurez-vous trouver le mot caché ci-desso
 
 }  // namespace
 
+void MotATrouver::controler(const Enregistrement& e) { exiger_mot("13.bin", e[2].texte(), 1, kCellules); }
+
 MotATrouver::MotATrouver(Routines& r)
     : plat::Form(r.app, "mot_a_trouver"),
       clavier(*this),
       r_(r),
       enigmes_(r, *this, "13.bin", {Champ::texte, Champ::texte, Champ::texte}, r.etat.position_mot_a_trouver,
-               [this](const Enregistrement& e) { exiger_mot(enigmes_, e[2].texte(), 1, kCellules); }),
+               controler),
       saisie_(r, clavier, test, effacer) {
     disposer();
     on_activate = [this] { Form_Activate(); };

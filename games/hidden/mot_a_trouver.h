@@ -14,6 +14,9 @@ class MotATrouver : public plat::Form {
 public:
     explicit MotATrouver(Routines& r);
 
+    // Refuses a record of datas/13.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
+
     static constexpr int kCellules = 9;
 
     plat::PictureBox quorix{*this, "quorix"};

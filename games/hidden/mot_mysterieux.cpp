@@ -28,11 +28,13 @@ constexpr int kLargeurIndice = 306;
 
 }  // namespace
 
+void MotMysterieux::controler(const Enregistrement& e) { exiger_mot("9.bin", e[0].texte(), 1, kCellules); }
+
 MotMysterieux::MotMysterieux(Routines& r)
     : plat::Form(r.app, "mot_mysterieux"),
       r_(r),
       enigmes_(r, *this, "9.bin", {Champ::texte, Champ::texte, Champ::texte}, r.etat.position_mot_mysterieux,
-               [this](const Enregistrement& e) { exiger_mot(enigmes_, e[0].texte(), 1, kCellules); }) {
+               controler) {
     disposer();
     on_activate = [this] { Form_Activate(); };
     reponse.on_click([this](int i) { reponse_Click(i); });

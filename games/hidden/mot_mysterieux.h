@@ -12,6 +12,9 @@ class MotMysterieux : public plat::Form {
 public:
     explicit MotMysterieux(Routines& r);
 
+    // Refuses a record of datas/9.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
+
     static constexpr int kCellules = 5;
     static constexpr int kProposition = 5;  // the label above the cells
 

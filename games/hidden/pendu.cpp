@@ -48,6 +48,8 @@ void preparer_compteur(plat::Label& l, int x, int y) {
 
 }  // namespace
 
+void Pendu::controler(const Enregistrement& e) { exiger_mot("11.bin", e[0].texte(), 1, kCellules); }
+
 Pendu::Pendu(Routines& r) : plat::Form(r.app, "pendu"), clavier(*this, 24, 328), r_(r) {
     disposer();
     on_activate = [this] { Form_Activate(); };
@@ -102,12 +104,9 @@ bool Pendu::lire_mot(bool premier) {
             r_.ouvrir_fichier([this] { lecteur_.reset(); });
         }
         Enregistrement e = premier ? lecteur_->reprendre() : lecteur_->suivant();
+        controler(e);
         mot_ = e[0].texte();
         indice_ = e[1].texte();
-        if (mot_.empty() || mot_.size() > kCellules ||
-            !std::all_of(mot_.begin(), mot_.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
-            throw FichierMotsErreur(cp1252("Le fichier de mots 11.bin contient un mot que le pendu ne peut pas "
-                                           "cacher : ") + mot_ + ".");
         return true;
     } catch (const FichierMotsErreur& e) {
         r_.quitter_sur_erreur(*this, e.what());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/alphabet.h"
+#include "core/regles_mots.h"
 #include "core/routines.h"
 #include "core/word_file_reader.h"
 #include "platform/form.h"
@@ -12,6 +13,9 @@
 class Pendu : public plat::Form {
 public:
     explicit Pendu(Routines& r);
+
+    // Refuses a record of datas/11.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
 
     plat::PictureBox robot{*this, "robot"};
     plat::Label commentaire{*this, "commentaire"};

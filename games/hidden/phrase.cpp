@@ -33,29 +33,33 @@ std::string en_capitales(std::string texte) {
     return texte;
 }
 
-// The three letters must be three different letters a to z other than x,
-// each found in the sentence: anything else could never be put back.
-void verifier_lettres(const Enigmes& enigmes, const Enregistrement& e) {
-    const std::string phrase = e[0].texte(), lettres = e[1].texte();
-    bool jouables = lettres.size() == Phrase::kEssais;
-    for (std::size_t i = 0; jouables && i < lettres.size(); ++i) {
-        char c = lettres[i];
-        jouables = c >= 'a' && c <= 'z' && c != 'x' && lettres.find(c) == i && phrase.find(c) != std::string::npos;
-    }
-    if (!jouables)
-        throw FichierMotsErreur(cp1252("Le fichier de mots ") + enigmes.fichier() +
-                                cp1252(" cache dans une phrase des lettres qu'on ne peut pas remettre : ") + lettres +
-                                ".");
-}
+// The room the sentence has on screen.
+constexpr std::size_t kLargeurPhrase = 80;
 
 }  // namespace
+
+// The three letters must be three different letters a to z other than x,
+// each found in the sentence and never in capitals there: anything else
+// could never be put back, or would be given away.
+void Phrase::controler(const Enregistrement& e) {
+    const std::string phrase = e[0].texte(), lettres = e[1].texte();
+    exiger_montre("12.bin", phrase, kLargeurPhrase);
+    bool jouables = lettres.size() == kEssais;
+    for (std::size_t i = 0; jouables && i < lettres.size(); ++i) {
+        char c = lettres[i];
+        jouables = c >= 'a' && c <= 'z' && c != 'x' && lettres.find(c) == i && phrase.find(c) != std::string::npos &&
+                   phrase.find(majuscule(c)) == std::string::npos;
+    }
+    exiger(jouables, "12.bin", lettres,
+           "il faut trois lettres différentes de a à z, sauf x, toutes dans la phrase et jamais en capitale");
+}
 
 Phrase::Phrase(Routines& r)
     : plat::Form(r.app, "phrase"),
       clavier(*this),
       r_(r),
       enigmes_(r, *this, "12.bin", {Champ::texte, Champ::texte}, r.etat.position_phrase,
-               [this](const Enregistrement& e) { verifier_lettres(enigmes_, e); }) {
+               controler) {
     disposer();
     on_activate = [this] { Form_Activate(); };
     clavier.lettre.on_click([this](int i) { lettre_Click(i); });

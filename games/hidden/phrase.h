@@ -13,6 +13,9 @@ class Phrase : public plat::Form {
 public:
     explicit Phrase(Routines& r);
 
+    // Refuses a record of datas/12.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
+
     static constexpr int kEssais = 3;
 
     plat::PictureBox tete{*this, "tete"};

@@ -34,23 +34,22 @@ std::string mot_en_cours(const std::string& connues, std::size_t longueur) {
     return texte;
 }
 
-void verifier_paire(const Enigmes& enigmes, const Enregistrement& e) {
-    const std::string mot = e[0].texte(), mot2 = e[1].texte();
-    exiger_mot(enigmes, mot, 2, Unelettre::kLettresMax);
-    exiger_mot(enigmes, mot2, mot.size(), mot.size());
-    if (mot.substr(1) != mot2.substr(1))
-        throw FichierMotsErreur(cp1252("Le fichier de mots ") + enigmes.fichier() + cp1252(" associe ") + mot + " et " +
-                                mot2 + cp1252(", qui diffèrent après leur première lettre."));
-}
-
 }  // namespace
+
+// The ending is typed once for both words.
+void Unelettre::controler(const Enregistrement& e) {
+    const std::string mot = e[0].texte(), mot2 = e[1].texte();
+    exiger_mot("14.bin", mot, 2, kLettresMax);
+    exiger_mot("14.bin", mot2, mot.size(), mot.size());
+    exiger(mot.substr(1) == mot2.substr(1), "14.bin", mot2, "il doit finir comme " + utf8(mot));
+}
 
 Unelettre::Unelettre(Routines& r)
     : plat::Form(r.app, "unelettre"),
       clavier(*this),
       r_(r),
       enigmes_(r, *this, "14.bin", {Champ::texte, Champ::texte, Champ::texte, Champ::texte}, r.etat.position_unelettre,
-               [this](const Enregistrement& e) { verifier_paire(enigmes_, e); }),
+               controler),
       saisie_(r, clavier, test, effacer) {
     disposer();
     on_activate = [this] { Form_Activate(); };

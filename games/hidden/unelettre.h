@@ -14,6 +14,9 @@ class Unelettre : public plat::Form {
 public:
     explicit Unelettre(Routines& r);
 
+    // Refuses a record of datas/14.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
+
     static constexpr int kMots = 2;
     static constexpr std::size_t kLettresMax = 8;
 

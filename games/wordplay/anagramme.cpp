@@ -32,6 +32,16 @@ bool egaux_sans_casse(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+// Without a tile the puzzle could never be judged; beyond eight, no room;
+// a solution made of other letters could never be spelled with the tiles
+// (the verdict ignores case).
+void Anagramme::controler(const Enregistrement& e) {
+    const std::string& mot = e[0].texte();
+    exiger_montre("1.bin", mot, kTuiles);
+    exiger(std::ranges::is_permutation(mot, e[1].texte(), {}, majuscule, majuscule), "1.bin", e[1].texte(),
+           "il faut les lettres de " + utf8(mot) + " dans un autre ordre");
+}
+
 Anagramme::Anagramme(Routines& r) : plat::Form(r.app, "anagramme"), r_(r) {
     disposer();
     on_activate = [this] { Form_Activate(); };
@@ -83,14 +93,11 @@ bool Anagramme::lire_enigme(bool premiere) {
             r_.ouvrir_fichier([this] { lecteur_.reset(); });
         }
         Enregistrement e = premiere ? lecteur_->reprendre() : lecteur_->suivant();
+        controler(e);
         mot_ = e[0].texte();
         solution_ = e[1].texte();
         indice_ = e[2].texte();
         ligne_ = e[3].texte();
-        // Without a tile the puzzle could never be judged; beyond eight, no room.
-        if (mot_.empty() || longueur() > kTuiles || solution_.size() != mot_.size())
-            throw FichierMotsErreur(cp1252("Le fichier de mots 1.bin contient une anagramme que le jeu ne peut pas "
-                                           "montrer : ") + mot_ + ".");
         return true;
     } catch (const FichierMotsErreur& e) {
         r_.quitter_sur_erreur(*this, e.what());

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/regles_mots.h"
 #include "core/routines.h"
 #include "core/word_file_reader.h"
 #include "platform/form.h"
@@ -12,6 +13,9 @@
 class Anagramme : public plat::Form {
 public:
     explicit Anagramme(Routines& r);
+
+    // Refuses a record of datas/1.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
 
     static constexpr int kTuiles = 8;  // the longest word; slot i + 8 lies under tile i
 

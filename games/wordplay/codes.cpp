@@ -1,5 +1,8 @@
 #include "games/wordplay/codes.h"
 
+#include <algorithm>
+#include <span>
+#include <string>
 #include <utility>
 
 #include "core/ecran_de_jeu.h"
@@ -57,16 +60,26 @@ const std::string kConsigne = cp1252(
 
 }  // namespace
 
+// Every proposal fits its label; the hidden word needs a drawing of its own
+// for each letter, and only its own proposal may be right. A number naming
+// no proposal stays a puzzle where nothing is right, as the rules say.
+void Codes::controler(const Enregistrement& e) {
+    const auto propositions = std::span(e).subspan(1, kPropositions);
+    for (const Valeur& proposition : propositions) exiger_montre("3.bin", proposition.texte(), kDessins);
+    const std::int32_t numero = e[0].nombre();
+    if (numero < 1 || numero > kPropositions) return;
+    const Valeur& cache = e[static_cast<std::size_t>(numero)];
+    exiger_mot("3.bin", cache.texte(), 1, kDessins);
+    exiger(std::ranges::count(propositions, cache) == 1, "3.bin", cache.texte(),
+           "les autres propositions doivent en différer");
+}
+
 Codes::Codes(Routines& r)
     : plat::Form(r.app, "codes"),
       r_(r),
       enigmes_(r, *this, "3.bin",
                {Champ::nombre, Champ::texte, Champ::texte, Champ::texte, Champ::texte, Champ::texte, Champ::texte},
-               r.etat.position_codes, [this](const Enregistrement& e) {
-                   // Every letter of the hidden word needs a drawing of its own.
-                   int numero = e[0].nombre();
-                   if (numero >= 1 && numero <= kPropositions) exiger_mot(enigmes_, e[numero].texte(), 1, kDessins);
-               }) {
+               r.etat.position_codes, controler) {
     disposer();
     on_activate = [this] { Form_Activate(); };
     mot_propose.on_click([this](int i) { mot_propose_Click(i); });

@@ -16,6 +16,9 @@ public:
 
     explicit Codes(Routines& r);
 
+    // Refuses a record of datas/3.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
+
     plat::ControlArray<plat::Image> reponse{*this, "reponse", kDessins};
     plat::ControlArray<plat::Label> mot_propose{*this, "mot_propose", kPropositions};
     plat::Label commentaire{*this, "commentaire"};

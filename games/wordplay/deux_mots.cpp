@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kIlvariaRepos = 0;
 constexpr int kChampsParEnigme = 9;
+constexpr std::size_t kLettresParCarte = 8;
 
 // The six words: two rows of three cards.
 constexpr int kColonnes = 3;
@@ -122,15 +123,32 @@ bool DeuxMots::lire_enigme(bool premiere) {
     }
 }
 
+// The nine fields, read one after the other, are checked before any shows.
 void DeuxMots::lire_champs() {
     FichierMots& fichier = lecteur_->fichier();
-    for (auto& mot : label_mot) {
-        mot.set_fore_color(plat::couleurs::noir);
-        mot.set_caption(fichier.lire_texte());
+    const Enregistrement e = fichier.lire(FormatEnregistrement(kChampsParEnigme, Champ::texte));
+    fichier.refuser_si_coupe();
+    controler(e);
+    for (int i = 0; i < kMots; ++i) {
+        label_mot[i].set_fore_color(plat::couleurs::noir);
+        label_mot[i].set_caption(e[static_cast<std::size_t>(i)].texte());
     }
-    mot_joint_ = fichier.lire_texte();
-    indice_ = fichier.lire_texte();
-    mot_montre_ = fichier.lire_texte();
+    mot_joint_ = e[kMots].texte();
+    indice_ = e[kMots + 1].texte();
+    mot_montre_ = e[kMots + 2].texte();
+}
+
+// Each word fits its card, and two of them, in some order, make the word to
+// find. Case is left to the verdict, which compares exactly.
+void DeuxMots::controler(const Enregistrement& e) {
+    const std::string& joint = e[kMots].texte();
+    bool paire = false;
+    for (std::size_t a = 0; a < std::size_t{kMots}; ++a) {
+        exiger_montre("2.bin", e[a].texte(), kLettresParCarte);
+        for (std::size_t b = 0; b < std::size_t{kMots}; ++b)
+            paire |= a != b && egaux_sans_casse(e[a].texte() + e[b].texte(), joint);
+    }
+    exiger(paire, "2.bin", joint, "il faut deux des six mots l'un après l'autre");
 }
 
 void DeuxMots::encore_2mots_Click() {

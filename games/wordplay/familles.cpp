@@ -24,6 +24,7 @@ constexpr int kColonnes = 3;
 constexpr int kXCartes = 20;
 constexpr int kYCartes = 72;
 constexpr int kLargeurCarte = 152;
+constexpr std::size_t kLettresParCarte = 10;
 constexpr int kHauteurCarte = 36;
 constexpr int kPasXCartes = 160;
 constexpr int kPasYCartes = 40;
@@ -117,8 +118,8 @@ bool Familles::lire_mots(bool ouverture) {
             r_.ouvrir_fichier([this] { lecteur_.reset(); });
             lecteur_->passer_enigmes_finies();
         }
-        for (std::string& mot : mots_) {
-            mot = lecteur_->fichier().lire_texte();
+        for (std::size_t i = 0; i < mots_.size(); ++i) {
+            mots_[i] = lire_mot(i % 2 == 0);
             if (!ouverture) lecteur_->avancer();
             lecteur_->revenir_au_debut_si_fini();
         }
@@ -127,6 +128,21 @@ bool Familles::lire_mots(bool ouverture) {
         r_.quitter_sur_erreur(*this, e.what());
         return false;
     }
+}
+
+// Pairs start at even fields: a file ending on the first word of a pair
+// has lost the second, which a game would pair with the top of the file.
+std::string Familles::lire_mot(bool premier_de_paire) {
+    FichierMots& fichier = lecteur_->fichier();
+    std::string mot = fichier.lire_texte();
+    fichier.refuser_si_coupe();
+    controler({mot});
+    exiger(!premier_de_paire || !fichier.fin(), "5.bin", mot, "il faut le second mot de sa paire");
+    return mot;
+}
+
+void Familles::controler(const Enregistrement& e) {
+    for (const Valeur& mot : e) exiger_montre("5.bin", mot.texte(), kLettresParCarte);
 }
 
 // Every order of the cards is equally likely.

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/regles_mots.h"
 #include "core/routines.h"
 #include "core/word_file_reader.h"
 #include "platform/form.h"
@@ -17,6 +18,9 @@ public:
     static constexpr int kCartes = 14;
 
     explicit Familles(Routines& r);
+
+    // Refuses the words, one record or one word at a time, of datas/5.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
 
     plat::ControlArray<plat::Label> label_carte{*this, "label_carte", kCartes};
     plat::Label commentaire{*this, "commentaire"};
@@ -37,6 +41,7 @@ private:
 
     void disposer();
     bool lire_mots(bool ouverture);
+    std::string lire_mot(bool premier_de_paire);
     void donner_cartes();
     void commencer_partie();
     void retourner_seconde(int seconde);

@@ -31,6 +31,15 @@ const std::string kConsigne =
 
 }  // namespace
 
+// The letter to click must be one of the tiles shown.
+void LettreEnTrop::controler(const Enregistrement& e) {
+    const std::string& mot = e[0].texte();
+    exiger_montre("6.bin", mot, kTuiles);
+    const std::int32_t place = e[2].nombre();
+    exiger(place >= 0 && place < static_cast<std::int32_t>(mot.size()), "6.bin", mot,
+           "la lettre en trop doit être l'une des siennes");
+}
+
 LettreEnTrop::LettreEnTrop(Routines& r) : plat::Form(r.app, "lettre_en_trop"), r_(r) {
     disposer();
     on_activate = [this] { Form_Activate(); };
@@ -79,16 +88,12 @@ bool LettreEnTrop::lire_enigme(bool premiere) {
             r_.ouvrir_fichier([this] { lecteur_.reset(); });
         }
         Enregistrement e = premiere ? lecteur_->reprendre() : lecteur_->suivant();
+        controler(e);
         mot_ = e[0].texte();
         sans_lettre_ = e[1].texte();
         lettre_en_trop_ = e[2].nombre();
         indice_ = e[3].texte();
         ligne_ = e[4].texte();
-        // The letter to click must be one of the tiles shown.
-        if (mot_.empty() || mot_.size() > kTuiles || lettre_en_trop_ < 0 ||
-            lettre_en_trop_ >= static_cast<int>(mot_.size()))
-            throw FichierMotsErreur(cp1252("Le fichier de mots 6.bin contient un mot dont la lettre en trop n'est "
-                                           "pas à sa place : ") + mot_ + ".");
         return true;
     } catch (const FichierMotsErreur& e) {
         r_.quitter_sur_erreur(*this, e.what());

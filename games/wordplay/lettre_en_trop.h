@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/regles_mots.h"
 #include "core/routines.h"
 #include "core/word_file_reader.h"
 #include "platform/form.h"
@@ -11,6 +12,9 @@
 class LettreEnTrop : public plat::Form {
 public:
     explicit LettreEnTrop(Routines& r);
+
+    // Refuses a record of datas/6.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
 
     static constexpr int kTuiles = 9;  // the longest word
 

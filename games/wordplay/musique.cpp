@@ -39,20 +39,21 @@ std::string avec_la_note(std::string a_trou, std::string_view nom) {
     return a_trou.replace(a_trou.find('-'), 1, nom);
 }
 
-// The gap is what the wrong notes fill: a word without one cannot be shown.
-void exiger_trou(const Enigmes& enigmes, const std::string& a_trou) {
-    if (a_trou.find('-') == std::string::npos)
-        throw FichierMotsErreur(cp1252("Le fichier de mots ") + enigmes.fichier() +
-                                cp1252(" contient un mot sans syllabe manquante : ") + a_trou + ".");
-}
-
 }  // namespace
+
+// The gap is what every note fills; a note outside the seven is never right.
+void Musique::controler(const Enregistrement& e) {
+    const std::string& a_trou = e[0].texte();
+    exiger(a_trou.find('-') != std::string::npos, "8.bin", a_trou, "il faut un tiret à la place de la note");
+    const std::int32_t note = e[1].nombre();
+    exiger(note >= 0 && note < kNotes, "8.bin", a_trou, "il faut une note de 0 à 6");
+}
 
 Musique::Musique(Routines& r)
     : plat::Form(r.app, "musique"),
       r_(r),
       enigmes_(r, *this, "8.bin", {Champ::texte, Champ::nombre, Champ::texte, Champ::texte}, r.etat.position_musique,
-               [this](const Enregistrement& e) { exiger_trou(enigmes_, e[0].texte()); }) {
+               controler) {
     disposer();
     on_activate = [this] { Form_Activate(); };
     note.on_click([this](int i) { note_Click(i); });

@@ -15,6 +15,9 @@ public:
 
     explicit Musique(Routines& r);
 
+    // Refuses a record of datas/8.bin that this screen cannot play.
+    static void controler(const Enregistrement& e);
+
     plat::ControlArray<plat::Image> note{*this, "note", kNotes};  // DO RE MI FA SOL LA SI
     plat::Label commentaire{*this, "commentaire"};
     plat::Label mot_note{*this, "mot_note"};
