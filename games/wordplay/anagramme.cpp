@@ -26,10 +26,6 @@ constexpr int kLargeurIndice = 470;
 const std::string kConsigne =
     cp1252("Pouvez-vous agencer les lettres du mot ci-dessous dans un ordre différent afin d'obtenir un autre mot ?");
 
-bool egaux_sans_casse(const std::string& a, const std::string& b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return majuscule(x) == majuscule(y); });
-}
-
 }  // namespace
 
 // Without a tile the puzzle could never be judged; beyond eight, no room;
