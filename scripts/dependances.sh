@@ -7,7 +7,7 @@ set -euo pipefail
 jeu=(build-essential cmake pkg-config
      libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
      libfontconfig-dev fonts-sil-andika fonts-dejavu-core
-     librsvg2-dev libcairo2-dev espeak-ng libsndfile1-dev libsamplerate0-dev
+     librsvg2-dev libcairo2-dev espeak-ng libsndfile1-dev libsamplerate0-dev libebur128-dev
      libhunspell-dev hunspell-fr-comprehensive)
 tests=(googletest libgtest-dev libbenchmark-dev
        xvfb xauth openbox xdotool x11-utils imagemagick

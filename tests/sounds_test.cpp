@@ -1,6 +1,7 @@
 // Every sound the game can play has been built into the ats folder as a wave
-// file the mixer opens, long or short as its use needs, audible, unclipped
-// and free of clicks at its ends.
+// file the mixer opens, long or short as its use needs, audible, unclipped,
+// free of clicks at its ends and of a steady offset, and as loud as the other
+// sounds of its kind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,11 +11,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/sound_catalog.h"
+#include "tools/sounds/loudness.h"
 
 namespace {
 
@@ -25,20 +28,26 @@ struct Shape {
     double shortest;  // seconds
     double longest;
     double loudest_db;  // peak, dB under full scale
+    double quietest_lufs;  // loudness, gated or of the whole file (tools/sounds/loudness.h)
+    double loudest_lufs;
 };
 
-// Clicks restart every 100 ms; jingles and "oh no"s must be heard whole;
-// ambient moods play a few dB under everything else.
+// Clicks restart every 100 ms; jingles and "oh no"s must be heard whole.
+// Sounds of one kind are heard equally loud: a defeat about 2 LU under a
+// victory, ambient moods under the effects, and clicks well under all.
 Shape shape_of(sons::Genre genre) {
     switch (genre) {
-        case sons::Genre::touche: return {0.01, 0.1, -0.5};
-        case sons::Genre::victoire: return {0.8, 2.0, -0.5};
-        case sons::Genre::defaite: return {0.6, 1.5, -0.5};
-        case sons::Genre::ambiance: return {3.0, 8.0, -5.0};
-        case sons::Genre::effet: return {0.1, 2.0, -0.5};
+        case sons::Genre::touche: return {0.01, 0.1, -0.5, -25, -23};
+        case sons::Genre::victoire: return {0.8, 2.0, -0.5, -17, -15};
+        case sons::Genre::defaite: return {0.6, 1.5, -0.5, -19, -17};
+        case sons::Genre::ambiance: return {3.0, 8.0, -5.0, -21, -19};
+        case sons::Genre::effet: return {0.1, 2.0, -0.5, -17, -15};
     }
     return {};
 }
+
+constexpr double loudest_true_peak_db = -1;
+constexpr double largest_dc_offset = 0.002;  // of full scale: -54 dB
 
 constexpr double quietest_peak_db = -20;
 constexpr double end_click_limit = 0.01;  // of full scale, first and last sample
@@ -51,6 +60,12 @@ struct Wave {
     std::vector<std::int16_t> samples;
 
     double seconds() const { return static_cast<double>(samples.size()) / rate; }
+
+    synth::Samples scaled() const {
+        synth::Samples out;
+        for (std::int16_t s : samples) out.push_back(static_cast<float>(s / full_scale));
+        return out;
+    }
 };
 
 std::uint32_t little_endian(const std::vector<char>& bytes, std::size_t at, int size) {
@@ -123,11 +138,58 @@ void check_sound(const sons::Son& son) {
     EXPECT_LE(std::abs(wave->samples.back()) / full_scale, end_click_limit) << "clicks as it stops";
 }
 
+void check_level(const sons::Son& son) {
+    std::optional<Wave> wave = read_wave(ats_folder() / son.nom);
+    ASSERT_TRUE(wave) << "missing, or not a wave file";
+    synth::Samples sound = wave->scaled();
+    Shape shape = shape_of(son.genre);
+    double lufs = synth::loudness_lufs(sound);
+    EXPECT_GE(lufs, shape.quietest_lufs) << "quieter than the others of its kind";
+    EXPECT_LE(lufs, shape.loudest_lufs) << "louder than the others of its kind";
+    EXPECT_LE(synth::true_peak_db(sound), loudest_true_peak_db) << "clips between samples";
+    EXPECT_LE(std::abs(synth::dc_offset(sound)), largest_dc_offset) << "off centre";
+}
+
 TEST(Sons, EveryCataloguedSoundIsBuiltAudibleAndSizedForItsUse) {
     for (const sons::Son& son : sons::catalogue()) {
         SCOPED_TRACE("sound \"" + son.nom + "\"");
         check_sound(son);
     }
+}
+
+TEST(Sons, EveryKindOfSoundIsHeardAtItsOwnLoudnessCentredAndUnclipped) {
+    for (const sons::Son& son : sons::catalogue()) {
+        SCOPED_TRACE("sound \"" + son.nom + "\"");
+        check_level(son);
+    }
+}
+
+synth::Samples sine(double amplitude, double hz, double seconds) {
+    synth::Samples out(synth::to_samples(seconds));
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * hz * synth::to_seconds(i)));
+    return out;
+}
+
+// A click is measured over its whole length, a longer sound by the gated
+// blocks: one steady tone reads the same either way, whatever its length,
+// so that the clicks' level and the jingles' level mean the same thing.
+TEST(Sons, LoudnessOfASteadyToneDoesNotDependOnItsLength) {
+    constexpr double full_scale_tone_lufs = -3.01;  // a 997 Hz sine at full scale, by the standard's definition
+    for (double seconds : {0.03, 0.1, 0.39, 0.4, 1.0, 3.0}) {
+        SCOPED_TRACE(std::to_string(seconds) + " s");
+        EXPECT_NEAR(synth::loudness_lufs(sine(1, 997, seconds)), full_scale_tone_lufs, 0.3);
+        EXPECT_NEAR(synth::loudness_lufs(sine(0.1, 997, seconds)), full_scale_tone_lufs - 20, 0.3);
+    }
+}
+
+TEST(Sons, PeakAndOffsetAreMeasuredOnTheWaveItself) {
+    synth::Samples tone = sine(0.5, 997, 0.5);
+    EXPECT_NEAR(synth::true_peak_db(tone), -6.02, 0.2);
+    EXPECT_NEAR(synth::dc_offset(tone), 0, 1e-3);
+    for (float& s : tone) s += 0.1f;
+    EXPECT_NEAR(synth::dc_offset(tone), 0.1, 1e-3);
+    EXPECT_EQ(synth::loudness_lufs({}), -HUGE_VAL);
 }
 
 // The banners restart a drawn victory every 100-150 ms, so only its opening

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "tools/sounds/filters.h"
+#include "tools/sounds/loudness.h"
 
 namespace synth {
 
@@ -57,6 +58,51 @@ private:
     Samples line_;
     std::size_t at_ = 0;
 };
+
+// The limiter sees a peak this long before it comes, so that its gain has
+// fallen by then, and lets go over the release: a tamed strike, without a
+// click as the gain moves nor pumping after it.
+constexpr double limiter_lookahead_seconds = 0.002;
+constexpr double limiter_release_seconds = 0.05;
+// It holds the samples this far under the ceiling, so that the peaks between
+// them, which it does not see, stay under it too.
+constexpr double limiter_margin_db = 0.5;
+
+double from_db(double db) { return std::pow(10.0, db / 20); }
+
+void scale_by_db(Samples& sound, double db) {
+    auto gain = static_cast<float>(from_db(db));
+    for (float& s : sound) s *= gain;
+}
+
+// For each sample, the least gain that any sample in its lookahead needs to
+// stay under `ceiling`, rising back towards 1 at the release's pace.
+Samples limiter_gains(const Samples& sound, float ceiling, std::size_t lookahead) {
+    auto recovery = static_cast<float>(1 - std::exp(-1 / (limiter_release_seconds * sample_rate)));
+    Samples gains(sound.size());
+    float held = 1;
+    for (std::size_t i = 0; i < sound.size(); ++i) {
+        float least = 1;
+        for (std::size_t j = i; j < std::min(sound.size(), i + lookahead + 1); ++j)
+            least = std::min(least, ceiling / std::max(std::abs(sound[j]), ceiling));
+        held = std::min(least, held + (1 - held) * recovery);
+        gains[i] = held;
+    }
+    return gains;
+}
+
+// The gains are averaged over the lookahead so that the fall is a ramp; a
+// peak's own gain is still the average of gains that all saw it coming.
+void limit_peaks(Samples& sound, float ceiling) {
+    std::size_t lookahead = to_samples(limiter_lookahead_seconds);
+    Samples gains = limiter_gains(sound, ceiling, lookahead);
+    double sum = 0;
+    for (std::size_t i = 0; i < sound.size(); ++i) {
+        sum += gains[i];
+        if (i >= lookahead) sum -= gains[i - lookahead];
+        sound[i] *= static_cast<float>(sum / static_cast<double>(std::min(i + 1, lookahead)));
+    }
+}
 
 void filter_all(Samples& sound, Biquad filter) {
     for (float& s : sound) s = filter.process(s);
@@ -116,6 +162,24 @@ void normalise(Samples& sound, double peak_db) {
     if (peak == 0) return;
     auto gain = static_cast<float>(std::pow(10.0, peak_db / 20) / peak);
     for (float& s : sound) s *= gain;
+}
+
+// Limiting takes a little loudness away with the peaks, so the sound is
+// measured and scaled again until it stays within this of its level.
+constexpr double loudness_tolerance_db = 0.1;
+constexpr int most_loudness_rounds = 6;
+
+void normalise_loudness(Samples& sound, Level level) {
+    auto ceiling = static_cast<float>(from_db(level.ceiling_db - limiter_margin_db));
+    for (int round = 0; round < most_loudness_rounds; ++round) {
+        double measured = loudness_lufs(sound);
+        if (!std::isfinite(measured)) return;
+        scale_by_db(sound, level.lufs - measured);
+        limit_peaks(sound, ceiling);
+        if (loudness_lufs(sound) > level.lufs - loudness_tolerance_db) break;
+    }
+    double over = true_peak_db(sound) - level.ceiling_db;
+    if (over > 0) scale_by_db(sound, -over);
 }
 
 float peak_of(const Samples& sound) {

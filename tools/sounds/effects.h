@@ -28,6 +28,17 @@ void fade_ends(Samples& sound, double fade_in, double fade_out);
 // Scales so that the loudest sample sits at `peak_db` dB under full scale.
 void normalise(Samples& sound, double peak_db);
 
+// How loud a finished sound is heard, and the true peak (dBTP) it never passes.
+struct Level {
+    double lufs;
+    double ceiling_db;
+};
+
+// Scales to `level.lufs`; the few strikes that would then pass the ceiling
+// are held under it by a limiter, so that a spiky sound (a bell, a pluck) is
+// heard as loud as a smooth one of its kind instead of staying quieter.
+void normalise_loudness(Samples& sound, Level level);
+
 float peak_of(const Samples& sound);
 
 }  // namespace synth

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 #include "tools/sounds/effects.h"
 #include "tools/sounds/filters.h"
@@ -18,6 +19,8 @@ constexpr double ln_1000 = 6.907755;  // an exponential decay is 60 dB down when
 constexpr double strike_seconds = 0.001;  // ringing instruments still rise this long, so they never click
 constexpr double harmonic_ceiling_hz = 0.45 * sample_rate;
 constexpr std::size_t noise_retune_samples = 32;
+// Under hearing, above the lowest string the recipes pluck.
+constexpr double pluck_dc_cutoff_hz = 20;
 
 // Pitch over time: an exponential glide across the held time, with an optional vibrato.
 class Pitch {
@@ -155,28 +158,41 @@ double delayed(const Samples& out, std::size_t now, double delay) {
     return out[before] * (1 - fraction) + out[before + 1] * fraction;
 }
 
+// The string's strike: noise softened by averaging neighbours (no harsh top),
+// with its mean taken out. The string sustains whatever steady part its
+// burst has as long as its notes: an offset that thumps when it is cut.
+Samples pluck_burst(std::size_t length, std::mt19937& random) {
+    std::uniform_real_distribution<float> noise(-1, 1);
+    Samples burst(length);
+    float previous = 0;
+    for (float& s : burst) {
+        float fresh = noise(random);
+        s = 0.5f * (fresh + previous);
+        previous = fresh;
+    }
+    float mean = std::accumulate(burst.begin(), burst.end(), 0.0f) / static_cast<float>(std::max<std::size_t>(length, 1));
+    for (float& s : burst) s -= mean;
+    return burst;
+}
+
 // A plucked string (Karplus-Strong): a burst of noise circulates in a delay
 // one period long, and the averaging of neighbours mellows it as it rings.
 Samples pluck_note(const Tone& tone, double seconds, const Settings& settings, std::mt19937& random) {
     double decay = settings.get("decay", 0.8);
     Pitch pitch(tone, seconds, 0);
-    std::uniform_real_distribution<float> noise(-1, 1);
-    auto burst = static_cast<std::size_t>(sample_rate / tone.from_hz);
-    float previous = 0;
+    Samples burst = pluck_burst(static_cast<std::size_t>(sample_rate / tone.from_hz), random);
     Samples out(to_samples(decay));
     for (std::size_t n = 0; n < out.size(); ++n) {
         double hz = pitch.hz(to_seconds(n));
         double period = sample_rate / hz - 0.5;  // the two-sample average adds half a sample
         double loss = std::pow(10.0, -3 / (decay * hz));
-        float strike = 0;
-        if (n < burst) {
-            float fresh = noise(random);
-            strike = 0.5f * (fresh + previous);  // a softened strike: no harsh top
-            previous = fresh;
-        }
+        float strike = n < burst.size() ? burst[n] : 0;
         double circulating = 0.5 * (delayed(out, n, period) + delayed(out, n, period + 1));
         out[n] = static_cast<float>(strike + loss * circulating);
     }
+    // What the burst's last samples still carry near 0 Hz rings as long as
+    // the string does, under hearing but not under the speaker's travel.
+    high_pass(out, pluck_dc_cutoff_hz);
     return out;
 }
 

@@ -18,12 +18,24 @@
 
 namespace {
 
-// Every effect peaks at one level; ambient sounds sit a few dB under them
-// so that a mood never covers the game.
-constexpr double effect_peak_db = -2;
-constexpr double ambience_peak_db = -8;
+// Every kind of sound is heard at one loudness, whatever its shape: a
+// defeat a little under a victory, so that losing is never the louder news;
+// a mood under the effects, its peaks too, so that it never covers the game;
+// and a click, heard on every key, well under everything. The ceilings keep
+// a margin under -1 dBTP for the rounding to 16 bits.
+constexpr double effect_ceiling_db = -1.5;
+constexpr double ambience_ceiling_db = -5.5;
 
-double peak_db_of(sons::Genre genre) { return genre == sons::Genre::ambiance ? ambience_peak_db : effect_peak_db; }
+synth::Level level_of(sons::Genre genre) {
+    switch (genre) {
+        case sons::Genre::effet: return {-16, effect_ceiling_db};
+        case sons::Genre::victoire: return {-16, effect_ceiling_db};
+        case sons::Genre::defaite: return {-18, effect_ceiling_db};
+        case sons::Genre::ambiance: return {-20, ambience_ceiling_db};
+        case sons::Genre::touche: return {-24, effect_ceiling_db};
+    }
+    throw std::logic_error("a kind of sound without a level");
+}
 
 struct Options {
     std::filesystem::path out;
@@ -82,7 +94,7 @@ void build_all(const Options& options) {
     for (const auto& son : catalogue) {
         auto recipe = recipes.find(son.nom);
         if (recipe == recipes.end()) throw synth::RecipeError("no recipe for the sound \"" + son.nom + "\"");
-        synth::write_wave(options.out / son.nom, synth::render(recipe->second, speaker, peak_db_of(son.genre)));
+        synth::write_wave(options.out / son.nom, synth::render(recipe->second, speaker, level_of(son.genre)));
     }
     std::cout << "build_sounds: " << catalogue.size() << " sounds in " << options.out.string() << "\n";
 }

@@ -82,7 +82,7 @@ void apply_room_effects(Samples& sound, const Recipe& recipe) {
     }
 }
 
-void finish(Samples& sound, const Recipe& recipe, double peak_db) {
+void finish(Samples& sound, const Recipe& recipe, Level level) {
     if (const Effect* length = find_effect(recipe, EffectKind::length))
         set_length(sound, length->values[0]);
     else
@@ -90,18 +90,18 @@ void finish(Samples& sound, const Recipe& recipe, double peak_db) {
     const Effect* fade = find_effect(recipe, EffectKind::fade);
     fade_ends(sound, std::max(usual_fade_in, fade ? fade->values[0] : 0),
               std::max(usual_fade_out, fade ? fade->values[1] : 0));
-    normalise(sound, peak_db);
+    normalise_loudness(sound, level);
 }
 
 }  // namespace
 
-Samples render(const Recipe& recipe, const Speaker& speaker, double peak_db) {
+Samples render(const Recipe& recipe, const Speaker& speaker, Level level) {
     std::mt19937 random(seed_of(recipe.name));
     Samples sound;
     for (const Layer& layer : recipe.layers)
         mix_into(sound, render_layer(layer, speaker, random), to_samples(layer.settings.get("at", 0)));
     apply_room_effects(sound, recipe);
-    finish(sound, recipe, peak_db);
+    finish(sound, recipe, level);
     return sound;
 }
 
