@@ -20,7 +20,6 @@ constexpr std::array<int, 6> kTaillesPulsation = {18, 16, 14, 12, 10, 8};
 constexpr std::uint32_t kPasPulsationMs = 5;
 
 // Answer rows: letter boxes 47 pixels apart, centred on the screen.
-constexpr int kPasReponse = 47;
 constexpr std::array<int, 14> kDebutReponse = {0, 296, 273, 250, 226, 204, 180, 157, 132, 108, 85, 62, 38, 15};
 
 // The next value of a rotation counter that runs from 1 to n; a counter

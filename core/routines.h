@@ -89,6 +89,7 @@ public:
     // The score label pulses and ends on the score as it stands.
     void afficher_score(plat::Label& label_score);
     static void placer_reponse(int n, plat::ControlArray<plat::Label>& reponse);
+    static constexpr int kPasReponse = 47;  // from one answer cell to the next
     // The next comment phrase for a right or wrong answer, in rotation.
     const std::string& commentaire(bool juste);
     // The phrase of the current turn, the rotation left where it stands.

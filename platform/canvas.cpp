@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/fonts.h"
@@ -42,24 +43,6 @@ bool mot_trop_large(const std::string& texte, const TextStyle& style, int largeu
         debut = fin + 1;
     }
     return false;
-}
-
-// The line boxes hold room below the letters that the box may cut: what
-// must show is every inked row.
-int bas_de_l_encre(const Picture& rendu) {
-    SDL_Surface* s = rendu.surface();
-    SDL_LockSurface(s);
-    int bas = 0;
-    for (int y = s->h - 1; y >= 0 && bas == 0; --y) {
-        const auto* ligne = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch);
-        for (int x = 0; x < s->w; ++x)
-            if (ligne[x] >> 24) {
-                bas = y + 1;
-                break;
-            }
-    }
-    SDL_UnlockSurface(s);
-    return bas;
 }
 
 }  // namespace
@@ -105,10 +88,32 @@ PicturePtr render_text(const std::string& texte, const TextStyle& style, int lar
     return std::make_shared<Picture>(convertie);
 }
 
+Rect ink_of(const Picture& rendu) {
+    SDL_Surface* s = rendu.surface();
+    SDL_LockSurface(s);
+    int gauche = s->w, droite = 0, haut = s->h, bas = 0;
+    for (int y = 0; y < s->h; ++y) {
+        const auto* ligne = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < s->w; ++x)
+            if (ligne[x] >> 24) {
+                gauche = std::min(gauche, x);
+                droite = std::max(droite, x + 1);
+                haut = std::min(haut, y);
+                bas = y + 1;
+            }
+    }
+    SDL_UnlockSurface(s);
+    return bas == 0 ? Rect{} : Rect{gauche, haut, droite - gauche, bas - haut};
+}
+
 bool text_fits(const std::string& texte, const TextStyle& style, int largeur, int hauteur) {
     if (mot_trop_large(texte, style, largeur)) return false;
     PicturePtr rendu = render_text(texte, style, largeur);
-    return !rendu || bas_de_l_encre(*rendu) <= hauteur;
+    if (!rendu) return true;
+    // The line boxes hold room below the letters that the box may cut: what
+    // must show is every inked row.
+    Rect e = ink_of(*rendu);
+    return e.y + e.h <= hauteur;
 }
 
 int capitals_centred_top(const TextStyle& style, int hauteur) {

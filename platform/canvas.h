@@ -41,6 +41,10 @@ private:
 // character 13 breaks the line; lines never break before closing punctuation.
 PicturePtr render_text(const std::string& texte_cp1252, const TextStyle& style, int largeur);
 
+// The smallest rectangle of a rendered text that holds all its inked pixels
+// (empty when nothing is inked), in the picture's own coordinates.
+Rect ink_of(const Picture& rendu);
+
 // Whether the text, laid out as render_text lays it, shows whole in a box of
 // that size: every line inside the height, and no word wider than the box
 // (wrapping would cut it, a single line would run over the sides).

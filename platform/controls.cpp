@@ -36,27 +36,53 @@ bool Label::caption_fits() const {
     return text_fits(caption_, style, bounds().w, on_capitals_ ? kHauteurEcran : bounds().h);
 }
 
+const PicturePtr& Label::rendered() const {
+    int w = bounds().w;
+    if (caption_ != rendered_caption_ || !(style_ == rendered_style_) || w != rendered_width_) {
+        rendered_shown_ = shown_style();
+        rendered_ = render_text(caption_, rendered_shown_, w);
+        rendered_caption_ = caption_;
+        rendered_style_ = style_;
+        rendered_width_ = w;
+    }
+    return rendered_;
+}
+
+int Label::rendered_left() const {
+    Rect b = bounds();
+    if (style_.wrap || !rendered_) return b.x;
+    if (style_.align == Align::center) return b.x + (b.w - rendered_->width()) / 2;
+    if (style_.align == Align::right) return b.x + b.w - rendered_->width();
+    return b.x;
+}
+
+int Label::rendered_top() const {
+    return top() + (on_capitals_ ? capitals_centred_top(rendered_shown_, bounds().h) : 0);
+}
+
 void Label::draw(Canvas& canvas) const {
     Rect b = bounds();
     if (opaque_) canvas.fill(b, back_);
     if (border_) canvas.outline(b, couleurs::noir);
-    if (caption_ != rendered_caption_ || !(style_ == rendered_style_) || b.w != rendered_width_) {
-        rendered_shown_ = shown_style();
-        rendered_ = render_text(caption_, rendered_shown_, b.w);
-        rendered_caption_ = caption_;
-        rendered_style_ = style_;
-        rendered_width_ = b.w;
-    }
-    if (!rendered_) return;
-    int x = b.x;
-    if (!style_.wrap && style_.align == Align::center) x += (b.w - rendered_->width()) / 2;
-    if (!style_.wrap && style_.align == Align::right) x += b.w - rendered_->width();
-    int y = b.y + (on_capitals_ ? capitals_centred_top(rendered_shown_, b.h) : 0);
-    canvas.draw(*rendered_, x, y, b);
+    if (!rendered()) return;
+    canvas.draw(*rendered_, rendered_left(), rendered_top(), b);
 }
+
+Rect Label::caption_area() const {
+    if (!rendered()) return {};
+    Rect encre = ink_of(*rendered_);
+    return intersection(bounds(), {rendered_left() + encre.x, rendered_top() + encre.y, encre.w, encre.h});
+}
+
+Rect Label::covers() const { return opaque_ || border_ ? bounds() : caption_area(); }
 
 void Image::draw(Canvas& canvas) const {
     if (picture_) canvas.draw(*picture_, left(), top(), bounds());
+}
+
+Rect Image::covers() const {
+    if (!picture_) return {};
+    return intersection(bounds(), {left(), top(), picture_->width(), picture_->height()});
 }
 
 void Button::draw(Canvas& canvas) const {

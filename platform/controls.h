@@ -56,6 +56,8 @@ public:
     std::function<void(int button)> on_mouse_down;
 
     virtual void draw(Canvas& canvas) const = 0;
+    // The part of its box the control paints over, hiding what lies below.
+    virtual Rect covers() const { return bounds(); }
     // Frames only group others; they never take the mouse themselves.
     virtual bool takes_mouse() const { return true; }
 
@@ -101,13 +103,23 @@ public:
     TextStyle shown_style() const;
     // The caption shows whole: every line inside the box, no word cut.
     bool caption_fits() const;
+    // Where the caption's letters are drawn: the inked part of the box.
+    Rect caption_area() const;
 
     // Repaints the whole screen at once, as a label's Refresh does.
     void refresh();
 
     void draw(Canvas& canvas) const override;
+    Rect covers() const override;
 
 private:
+    // The caption drawn in its shown style, rendered again only when caption,
+    // style or width changed.
+    const PicturePtr& rendered() const;
+    // Where the rendered caption's top-left corner goes.
+    int rendered_left() const;
+    int rendered_top() const;
+
     std::string caption_;
     TextStyle style_;
     Couleur back_{};
@@ -132,6 +144,7 @@ public:
     void set_picture(PicturePtr p) { picture_ = std::move(p); }
     void clear_picture() { picture_.reset(); }
     void draw(Canvas& canvas) const override;
+    Rect covers() const override;
 
 private:
     PicturePtr picture_;
@@ -158,6 +171,7 @@ class Frame : public Control {
 public:
     using Control::Control;
     void draw(Canvas&) const override {}
+    Rect covers() const override { return {}; }
     bool takes_mouse() const override { return false; }
 };
 

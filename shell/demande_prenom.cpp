@@ -1,5 +1,6 @@
 #include "shell/demande_prenom.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/disposition.h"
@@ -21,11 +22,16 @@ const std::string kSonBascule = "6.ats";  // the player switch and the confirmat
 
 const std::string kNouveauJoueur = cp1252("NOUVEAU JOUEUR");
 const std::string kPremierJoueur = cp1252("Vous êtes le premier joueur");
-const std::string kReprendre = cp1252("Reprendre jeu de\r");
 
 constexpr int kTailleBascule = 11;  // two lines fit on the plaque: "Reprendre jeu de" and the name
-// A caption starts a little below the plaque's rim, so that one line does not hug it.
-constexpr int kMargeBascule = 5;
+// A caption starts a little below the plaque's rim, so that one line does not
+// hug it, keeps clear of its rounded ends, and ends above the lower rim (the
+// drawing's box also holds the plaque's shadow); a caption too long for two
+// lines there is drawn smaller.
+constexpr int kMargeBascule = 3;
+constexpr int kBordsBascule = 10;
+constexpr int kOmbreBascule = 8;
+constexpr int kTailleBasculeMin = 9;
 const plat::Couleur kEncreBascule{0xA85F1F};  // the blue of the plaque's rim
 constexpr int kTailleEspace = 14;
 constexpr int kTailleAvertissement = 9;  // four lines fit in the bubble
@@ -33,6 +39,12 @@ const plat::Couleur kEncreAvertissement{0x1A1AB0};
 const plat::Couleur kBlancDeLaBulle = plat::couleurs::blanc;
 // The score's badge has a star at its left.
 constexpr int kLargeurEtoile = 28;
+
+// The cells stand on the drawn board between its rounded ends; a name too
+// long for the usual pitch gets narrower cells, centred.
+constexpr int kDebutPlanche = 24;
+constexpr int kFinPlanche = 616;
+constexpr int kEcartCellules = 3;
 
 int haut_des_cellules() { return disposition::de(kNomEcran, "reponse").y; }
 
@@ -63,9 +75,11 @@ void DemandePrenom::disposer() {
 
     placer_selon_dessin(conserver);
     plat::Rect plaque = conserver.bounds();
-    conserver.place(plaque.x, plaque.y + kMargeBascule, plaque.w, plaque.h - kMargeBascule);
+    conserver.place(plaque.x + kBordsBascule, plaque.y + kMargeBascule, plaque.w - 2 * kBordsBascule,
+                    plaque.h - kMargeBascule - kOmbreBascule);
     conserver.set_caption(kNouveauJoueur);
     conserver.set_font_size(kTailleBascule);
+    conserver.set_min_font_size(kTailleBasculeMin);
     conserver.set_bold(true);
     conserver.set_fore_color(kEncreBascule);
     conserver.set_alignment(plat::Align::center);
@@ -131,7 +145,7 @@ void DemandePrenom::ajouter_caractere(char c) {
     if (nb_lettres_ >= kLongueurPrenomMax) return;
     saisie_[static_cast<std::size_t>(nb_lettres_)] = c;
     reponse[nb_lettres_].set_caption(std::string(1, c));
-    Routines::placer_reponse(nb_lettres_ + 1, reponse);
+    placer_cellules(nb_lettres_ + 1);
     reponse[nb_lettres_].set_visible(true);
     ++nb_lettres_;
 }
@@ -141,6 +155,8 @@ void DemandePrenom::effacer_Click() {
     recommencer_saisie(kInconnu);
 }
 
+std::string DemandePrenom::texte_reprendre(const std::string& prenom) { return "Reprendre jeu de\r" + prenom; }
+
 // Switches between the stored player and a new one. Only the score changes
 // now; a new player's progress is reset when the name is confirmed.
 void DemandePrenom::conserver_Click() {
@@ -148,7 +164,7 @@ void DemandePrenom::conserver_Click() {
     nouveau_joueur_ = !nouveau_joueur_;
     if (nouveau_joueur_) {
         r_.etat.fixer_score(0);
-        conserver.set_caption(kReprendre + prenom_stocke_);
+        conserver.set_caption(texte_reprendre(prenom_stocke_));
         recommencer_saisie(kInconnu);
     } else {
         recommencer_saisie(prenom_stocke_);
@@ -186,11 +202,25 @@ void DemandePrenom::recommencer_saisie(const std::string& nom_montre) {
         cellule.set_caption({});
     }
     int n = static_cast<int>(nom_montre.size());
-    Routines::placer_reponse(n, reponse);
+    placer_cellules(n);
     for (int i = 0; i < n; ++i) {
         reponse[i].set_caption(std::string(1, nom_montre[static_cast<std::size_t>(i)]));
         reponse[i].set_visible(true);
     }
+}
+
+void DemandePrenom::placer_cellules(int n) {
+    int pas = std::min(Routines::kPasReponse, (kFinPlanche - kDebutPlanche + kEcartCellules) / std::max(n, 1));
+    for (auto& cellule : reponse) {
+        plat::Rect b = cellule.bounds();
+        cellule.place(b.x, b.y, pas - kEcartCellules, b.h);
+    }
+    if (pas == Routines::kPasReponse) {
+        Routines::placer_reponse(n, reponse);
+        return;
+    }
+    int debut = kDebutPlanche + (kFinPlanche - kDebutPlanche - (n * pas - kEcartCellules)) / 2;
+    for (int i = 0; i < n; ++i) reponse[i].set_left(debut + pas * i);
 }
 
 CasesPrenom DemandePrenom::cases_montrees() const {

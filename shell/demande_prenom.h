@@ -12,6 +12,9 @@ class DemandePrenom : public plat::Form {
 public:
     explicit DemandePrenom(Routines& r);
 
+    // The switch's caption once a new player is chosen: back to the stored one.
+    static std::string texte_reprendre(const std::string& prenom);
+
     Alphabet clavier;  // the frame `alphabet` and the 26 buttons `lettre`
     plat::Button espace{*this, "espace"};
     plat::Image effacer{*this, "effacer"};
@@ -34,6 +37,8 @@ private:
     void accueillir_premier_joueur(const std::string& message);
     void ajouter_caractere(char c);
     void recommencer_saisie(const std::string& nom_montre);
+    // Lays out the first n cells along the board.
+    void placer_cellules(int n);
     CasesPrenom cases_montrees() const;
 
     Routines& r_;

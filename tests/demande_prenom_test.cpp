@@ -84,8 +84,26 @@ TEST(DemandePrenom, ThirteenCellsHoldTheNameAndFurtherLettersOnlyClick) {
     std::size_t sons = e.b.sons().names().size();
     e.taper("N");
     EXPECT_EQ(e.cellules(), "ABCDEFGHIJKLM");
-    EXPECT_EQ(e.b.label("reponse", 0).left(), 15);  // laid out for 13
+    EXPECT_EQ(e.b.label("reponse", 0).left(), 29);  // laid out for 13
     EXPECT_EQ(e.b.sons().names().size(), sons + 1);
+}
+
+// The drawn board has rounded ends from x = 24 and to x = 616 on: a name
+// of any length stands between them, its cells apart and its letters whole.
+TEST(DemandePrenom, EveryNameStandsBetweenTheRoundedEndsOfTheBoard) {
+    constexpr int kDebutPlanche = 24, kFinPlanche = 616;
+    for (int longueur : {1, 7, 12, 13}) {
+        EcranDuPrenom e;
+        e.taper(std::string(static_cast<std::size_t>(longueur), 'W'));
+        int fin_precedente = kDebutPlanche;
+        for (int i = 0; i < longueur; ++i) {
+            plat::Label& cellule = e.b.label("reponse", i);
+            EXPECT_GE(cellule.left(), fin_precedente) << longueur << " lettres, cellule " << i;
+            EXPECT_TRUE(cellule.caption_fits()) << longueur << " lettres, cellule " << i;
+            fin_precedente = cellule.left() + cellule.bounds().w;
+        }
+        EXPECT_LE(fin_precedente, kFinPlanche) << longueur << " lettres";
+    }
 }
 
 TEST(DemandePrenom, AFirstPlayerCannotGoBackToAStoredOne) {

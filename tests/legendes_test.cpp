@@ -3,19 +3,29 @@
 // comment phrase with the longest name, every score and every stake.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/reponse_fausse.h"
+#include "core/verdict.h"
 #include "core/word_file.h"
 #include "games/betting/regle_mise.h"
+#include "games/hidden/mot_a_trouver.h"
 #include "games/hidden/mot_mysterieux.h"
 #include "games/hidden/pendu.h"
+#include "games/hidden/unelettre.h"
+#include "games/wordplay/anagramme.h"
+#include "games/wordplay/codes.h"
 #include "games/wordplay/lettre_en_trop.h"
+#include "games/wordplay/musique.h"
 #include "platform/text.h"
 #include "shell/commentaires.h"
+#include "shell/demande_prenom.h"
 #include "shell/regle_prenom.h"
 #include "tests/bench.h"
 
@@ -30,10 +40,13 @@ std::vector<std::string> phrases(bool juste) {
     return {kPhrases.begin() + (juste ? 0 : kPremierReproche), kPhrases.begin() + (juste ? kPremierReproche : 14)};
 }
 
+std::filesystem::path fichier_construit(int numero) {
+    return std::filesystem::path(LEXIRAMA_BUILD_DIR) / "datas" / (std::to_string(numero) + ".bin");
+}
+
 // Every record of a built word file, its texts decoded.
 std::vector<std::vector<std::string>> enregistrements(int numero, int champs) {
-    auto fichier = FichierMots::ouvrir(std::filesystem::path(LEXIRAMA_BUILD_DIR) / "datas" /
-                                       (std::to_string(numero) + ".bin"));
+    auto fichier = FichierMots::ouvrir(fichier_construit(numero));
     std::vector<std::vector<std::string>> tous;
     while (!fichier.fin()) {
         std::vector<std::string> e;
@@ -55,15 +68,26 @@ class Legendes : public ::testing::Test {
 protected:
     Legendes() { b_.demarrer(); }
 
-    // Puts each text in the label as the game would and notes those that do not show whole.
+    // Puts each text in the label as the game would and notes those that do
+    // not show whole, or whose letters a control drawn above them hides.
     void verifier(const std::string& form, const std::string& label, const std::vector<std::string>& textes) {
         auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label));
         std::string avant = l.caption();
         for (const std::string& texte : textes) {
             l.set_caption(texte);
-            if (!l.caption_fits()) fautes_.push_back(form + "." + label + ": " + utf8(texte));
+            std::string lieu = form + "." + label;
+            if (!l.caption_fits()) fautes_.push_back(lieu + ": " + utf8(texte));
+            if (const plat::Control* dessus = cache(l))
+                fautes_.push_back(lieu + " sous " + dessus->name() + ": " + utf8(texte));
         }
         l.set_caption(avant);
+    }
+    // A shown control that paints where the label's letters are: drawn
+    // above, it hides them; drawn below, it muddles them.
+    static const plat::Control* cache(const plat::Label& l) {
+        for (const plat::Control* c : l.form().controls())
+            if (c != &l && c->shown() && !plat::intersection(l.caption_area(), c->covers()).vide()) return c;
+        return nullptr;
     }
     void verifier_tel_quel(const std::string& form, const std::string& label) {
         auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label));
@@ -147,6 +171,74 @@ TEST_F(Legendes, LetterTooManyVerdicts) {
     verifier("lettre_en_trop", "commentaire", textes);
 }
 
-TEST_F(Legendes, NameScreen) { verifier_tel_quel("demande_prenom", "conserver"); }
+// Shown on a real puzzle, so that the row of drawings stands below the verdict.
+TEST_F(Legendes, PictureCodeVerdicts) {
+    std::ifstream construit(fichier_construit(3), std::ios::binary);
+    b_.ecrire_datas("3.bin", std::string(std::istreambuf_iterator<char>(construit), {}));
+    b_.ouvrir("codes");
+    auto fichier = FichierMots::ouvrir(fichier_construit(3));
+    std::vector<std::string> textes;
+    while (!fichier.fin()) {
+        Enregistrement e = fichier.lire({Champ::nombre, Champ::texte, Champ::texte, Champ::texte, Champ::texte,
+                                         Champ::texte, Champ::texte});
+        int numero = e[0].nombre();
+        std::string mot = numero >= 1 && numero <= Codes::kPropositions ? e[static_cast<std::size_t>(numero)].texte() : "";
+        std::string ligne = e[5].texte(), indice = e[6].texte();
+        for (bool achete : {false, true}) {
+            for (const auto& c : phrases(true)) textes.push_back(Codes::texte_trouve(c, mot, ligne, indice, achete));
+            for (const auto& c : phrases(false)) textes.push_back(Codes::texte_erreur(c, mot, ligne, indice, achete));
+        }
+    }
+    verifier("codes", "commentaire", textes);
+}
+
+// The games whose verdict is the comment phrase, the word and a word on the
+// hint, with the points a wrong answer took.
+TEST_F(Legendes, WordGameVerdicts) {
+    using Champs = std::vector<std::string>;
+    struct Jeu {
+        const char* form;
+        int fichier, champs;
+        std::function<std::string(const Champs&, const std::string&, bool)> reussite;
+        std::function<std::string(const Champs&, const std::string&, bool, int)> erreur;
+    };
+    const Jeu jeux[] = {
+        {"anagramme", 1, 4,
+         [](const Champs& e, const std::string& c, bool a) { return Anagramme::texte_reussite(c, e[1], e[2], a); },
+         [](const Champs& e, const std::string& c, bool a, int p) {
+             return Anagramme::texte_erreur(c, e[2], a) + ligne_perte_erreur(p);
+         }},
+        {"mot_a_trouver", 13, 3,
+         [](const Champs& e, const std::string& c, bool a) { return MotATrouver::texte_reussite(c, e[2], e[1], a); },
+         [](const Champs& e, const std::string& c, bool a, int p) {
+             return MotATrouver::texte_erreur(c, e[1], a) + ligne_perte_erreur(p);
+         }},
+        {"unelettre", 14, 4,
+         [](const Champs& e, const std::string& c, bool a) { return Unelettre::texte_reussite(c, e[3], a); },
+         [](const Champs& e, const std::string& c, bool a, int p) {
+             return Unelettre::texte_erreur(c, e[3], a) + ligne_perte_erreur(p);
+         }},
+        {"musique", 8, 4,
+         [](const Champs& e, const std::string& c, bool a) { return Musique::texte_trouve(c, e[2], e[3], a); },
+         [](const Champs& e, const std::string& c, bool a, int p) {
+             return Musique::texte_erreur(c, e[2], e[3], a, p == kPerteErreur);
+         }},
+    };
+    for (const Jeu& jeu : jeux) {
+        std::vector<std::string> textes;
+        for (const auto& e : enregistrements(jeu.fichier, jeu.champs))
+            for (bool achete : {false, true}) {
+                for (const auto& c : phrases(true)) textes.push_back(jeu.reussite(e, c, achete));
+                for (const auto& c : phrases(false))
+                    for (int perte : {0, kPerteErreur}) textes.push_back(jeu.erreur(e, c, achete, perte));
+            }
+        verifier(jeu.form, "commentaire", textes);
+    }
+}
+
+TEST_F(Legendes, NameScreen) {
+    verifier_tel_quel("demande_prenom", "conserver");
+    verifier("demande_prenom", "conserver", {DemandePrenom::texte_reprendre("W" + std::string(kLongueurPrenomMax - 1, 'w'))});
+}
 
 }  // namespace

@@ -129,14 +129,24 @@ void MotATrouver::test_Click() {
     Routines::rendre_actif(encore_mot);
 }
 
+std::string MotATrouver::texte_reussite(const std::string& commentaire, const std::string& mot,
+                                        const std::string& indice, bool indice_achete) {
+    return commentaire + cp1252(" Vous avez trouvé ") + mot + " !\r" +
+           (indice_achete ? cp1252("Vous avez dépensé 2 points pour acheter un indice, donc le gain final n'est que "
+                                   "de 5 points !")
+                          : cp1252("Je vous donne l'indice qui était disponible :\r") + indice);
+}
+
+std::string MotATrouver::texte_erreur(const std::string& commentaire, const std::string& indice, bool indice_achete) {
+    return commentaire + cp1252(" Voici la bonne réponse !\r") +
+           (indice_achete ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
+                          : cp1252("Vous auriez dû consulter l'indice qui était : ") + indice);
+}
+
 void MotATrouver::bonne_reponse() {
     r_.jouer_victoire();
     for (std::size_t i = 0; i < mot_.size(); ++i) reponse[static_cast<int>(i)].set_fore_color(plat::couleurs::vert);
-    commentaire.set_caption(
-        r_.commentaire(true) + cp1252(" Vous avez trouvé ") + mot_ + " !\r" +
-        (indice_achete_ ? cp1252("Vous avez dépensé 2 points pour acheter un indice, donc le gain final n'est que "
-                                 "de 5 points !")
-                        : cp1252("Je vous donne l'indice qui était disponible :\r") + indice_));
+    commentaire.set_caption(texte_reussite(r_.commentaire(true), mot_, indice_, indice_achete_));
     indice_achete_ = true;
     r_.afficher_score(label_score);
     animer_guide(r_, quorix, guides::mot_a_trouver);
@@ -146,10 +156,7 @@ void MotATrouver::bonne_reponse() {
 
 void MotATrouver::mauvaise_reponse(int perte) {
     r_.jouer_defaite();
-    std::string texte = r_.commentaire(false) + cp1252(" Voici la bonne réponse !\r") +
-                        (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
-                                        : cp1252("Vous auriez dû consulter l'indice qui était : ") + indice_);
-    montrer_perte(r_, commentaire, label_score, texte, perte);
+    montrer_perte(r_, commentaire, label_score, texte_erreur(r_.commentaire(false), indice_, indice_achete_), perte);
     indice_achete_ = true;
     r_.cacher_pointeur(kSurEncore);
     alterner_cellules(r_, reponse, masque_, mot_, plat::couleurs::rouge);

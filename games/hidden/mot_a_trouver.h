@@ -19,6 +19,11 @@ public:
 
     static constexpr int kCellules = 9;
 
+    // The verdicts, a wrong one before the line of the points it cost.
+    static std::string texte_reussite(const std::string& commentaire, const std::string& mot,
+                                      const std::string& indice, bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& indice, bool indice_achete);
+
     plat::PictureBox quorix{*this, "quorix"};
     plat::Label commentaire{*this, "commentaire"};
     plat::ControlArray<plat::Label> reponse{*this, "reponse", kCellules};

@@ -161,13 +161,22 @@ void Unelettre::test_Click() {
     r_.montrer_pointeur();
 }
 
+std::string Unelettre::texte_reussite(const std::string& commentaire, const std::string& indice, bool indice_achete) {
+    return commentaire + cp1252(" Vous avez trouvé !\r") +
+           (indice_achete ? cp1252("Suite à l'achat de l'indice vous ne gagnez que 5 points !")
+                          : cp1252("Indice : ") + indice + cp1252("\rCliquez sur le bouton ENCORE pour continuer."));
+}
+
+std::string Unelettre::texte_erreur(const std::string& commentaire, const std::string& indice, bool indice_achete) {
+    return commentaire + "\r" +
+           (indice_achete ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
+                          : cp1252("Indice : ") + indice);
+}
+
 void Unelettre::bonne_reponse() {
     r_.jouer_victoire();
     for (auto& mot : reponse) mot.set_fore_color(plat::couleurs::bleu);
-    commentaire.set_caption(
-        r_.commentaire(true) + cp1252(" Vous avez trouvé !\r") +
-        (indice_achete_ ? cp1252("Suite à l'achat de l'indice vous ne gagnez que 5 points !")
-                        : cp1252("Indice : ") + indice_ + cp1252("\rCliquez sur le bouton ENCORE pour continuer.")));
+    commentaire.set_caption(texte_reussite(r_.commentaire(true), indice_, indice_achete_));
     indice_achete_ = true;
     r_.afficher_score(label_score);
     animer_guide(r_, crane, guides::unelettre);
@@ -176,10 +185,7 @@ void Unelettre::bonne_reponse() {
 
 void Unelettre::mauvaise_reponse(int perte) {
     r_.jouer_defaite();
-    std::string texte = r_.commentaire(false) + "\r" +
-                        (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
-                                        : cp1252("Indice : ") + indice_);
-    montrer_perte(r_, commentaire, label_score, texte, perte);
+    montrer_perte(r_, commentaire, label_score, texte_erreur(r_.commentaire(false), indice_, indice_achete_), perte);
     r_.cacher_pointeur(kSurEncore);
     indice_achete_ = true;
     std::string premier = reponse[0].caption(), second = reponse[1].caption();

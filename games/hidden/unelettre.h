@@ -20,6 +20,10 @@ public:
     static constexpr int kMots = 2;
     static constexpr std::size_t kLettresMax = 8;
 
+    // The verdicts, a wrong one before the line of the points it cost.
+    static std::string texte_reussite(const std::string& commentaire, const std::string& indice, bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& indice, bool indice_achete);
+
     plat::PictureBox crane{*this, "crane"};
     plat::Label commentaire{*this, "commentaire"};
     plat::ControlArray<plat::Label> reponse{*this, "reponse", kMots};

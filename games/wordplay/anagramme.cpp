@@ -207,13 +207,23 @@ void Anagramme::colorer_les_cases() {
     }
 }
 
+std::string Anagramme::texte_reussite(const std::string& commentaire, const std::string& mot,
+                                      const std::string& indice, bool indice_achete) {
+    return commentaire + cp1252(" C'était bien ") + mot + " !\r" +
+           (indice_achete ? cp1252("Mais comme vous avez dépensé deux points pour consulter l'indice le gain final "
+                                   "n'est que de 3 points !")
+                          : cp1252("Et ceci sans avoir besoin de l'indice qui était :\r") + indice);
+}
+
+std::string Anagramme::texte_erreur(const std::string& commentaire, const std::string& indice, bool indice_achete) {
+    return commentaire + cp1252(" Lisez la réponse !\r") +
+           (indice_achete ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
+                          : cp1252("L'indice était : ") + indice);
+}
+
 void Anagramme::reussir() {
     r_.jouer_victoire();
-    commentaire.set_caption(
-        r_.commentaire(true) + cp1252(" C'était bien ") + solution_ + " !\r" +
-        (indice_achete_ ? cp1252("Mais comme vous avez dépensé deux points pour consulter l'indice le gain final "
-                                 "n'est que de 3 points !")
-                        : cp1252("Et ceci sans avoir besoin de l'indice qui était :\r") + indice_));
+    commentaire.set_caption(texte_reussite(r_.commentaire(true), solution_, indice_, indice_achete_));
     r_.afficher_score(label_score);
     indice_achete_ = true;
     animer_guide(r_, zorvak, guides::anagramme);
@@ -221,9 +231,7 @@ void Anagramme::reussir() {
 
 void Anagramme::echouer(int perte) {
     r_.jouer_defaite();
-    std::string texte = r_.commentaire(false) + cp1252(" Lisez la réponse !\r") +
-                        (indice_achete_ ? cp1252(" Même en consultant l'indice vous n'avez pas trouvé ?")
-                                        : cp1252("L'indice était : ") + indice_);
+    std::string texte = texte_erreur(r_.commentaire(false), indice_, indice_achete_);
     indice_achete_ = true;
     montrer_perte(r_, commentaire, label_score, texte, perte);
 }

@@ -19,6 +19,11 @@ public:
 
     static constexpr int kTuiles = 8;  // the longest word; slot i + 8 lies under tile i
 
+    // The verdicts, a wrong one before the line of the points it cost.
+    static std::string texte_reussite(const std::string& commentaire, const std::string& mot,
+                                      const std::string& indice, bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& indice, bool indice_achete);
+
     plat::PictureBox zorvak{*this, "zorvak"};
     plat::Label commentaire{*this, "commentaire"};
     plat::ControlArray<plat::Label> reponse{*this, "reponse", 2 * kTuiles};

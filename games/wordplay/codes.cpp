@@ -182,6 +182,20 @@ void Codes::dessiner_mot() {
 
 // ---------------------------------------------------------------- the answer
 
+std::string Codes::texte_trouve(const std::string& commentaire, const std::string& mot, const std::string& ligne,
+                                const std::string& indice, bool indice_achete) {
+    std::string bilan = indice_achete ? cp1252("L'achat d'indice ne vous laisse que 3 points !")
+                                      : cp1252("L'indice était : ") + indice;
+    return commentaire + cp1252(" C'était ") + mot + ".\r" + bilan + "\r" + ligne;
+}
+
+std::string Codes::texte_erreur(const std::string& commentaire, const std::string& mot, const std::string& ligne,
+                                const std::string& indice, bool indice_achete) {
+    std::string rappel = indice_achete ? cp1252("Vous aviez pourtant consulté l'indice !")
+                                       : cp1252("L'indice était : ") + indice;
+    return commentaire + " C'est " + mot + " !\r" + ligne + "\r" + rappel;
+}
+
 void Codes::mot_propose_Click(int index) {
     // Once answered, only the right proposal stays enabled, and it only
     // sends the pointer to the again button.
@@ -206,9 +220,7 @@ void Codes::mot_propose_Click(int index) {
 
 void Codes::trouver(int index, bool indice_achete) {
     r_.jouer_victoire();
-    std::string bilan = indice_achete ? cp1252("L'achat d'indice ne vous laisse que 3 points !")
-                                      : cp1252("L'indice était : ") + indice_;
-    commentaire.set_caption(r_.commentaire(true) + cp1252(" C'était ") + mot_travail_ + ".\r" + bilan + "\r" + ligne_);
+    commentaire.set_caption(texte_trouve(r_.commentaire(true), mot_travail_, ligne_, indice_, indice_achete));
     mot_propose[index].set_fore_color(plat::couleurs::bleu);
     r_.afficher_score(label_score);
     animer_guide(r_, perso, guides::codes);
@@ -218,9 +230,7 @@ void Codes::trouver(int index, bool indice_achete) {
 void Codes::se_tromper(bool indice_achete, int perte) {
     r_.jouer_defaite();
     if (perte != 0) r_.afficher_score(label_score);
-    std::string rappel = indice_achete ? cp1252("Vous aviez pourtant consulté l'indice !")
-                                       : cp1252("L'indice était : ") + indice_;
-    commentaire.set_caption(r_.commentaire(false) + " C'est " + mot_travail_ + " !\r" + ligne_ + "\r" + rappel);
+    commentaire.set_caption(texte_erreur(r_.commentaire(false), mot_travail_, ligne_, indice_, indice_achete));
     r_.cacher_pointeur(kSurEncore);
     if (bonne_ >= 0) clignoter_mot(bonne_);
 }

@@ -31,6 +31,13 @@ public:
     // Where the drawing of a capital letter lies on the sheet `anim`.
     static plat::Rect dessin_de(char lettre);
 
+    // The verdicts: the comment phrase, the word, the puzzle's closing line
+    // and a word on the hint.
+    static std::string texte_trouve(const std::string& commentaire, const std::string& mot, const std::string& ligne,
+                                    const std::string& indice, bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& mot, const std::string& ligne,
+                                    const std::string& indice, bool indice_achete);
+
 private:
     void Form_Activate();
     void mot_propose_Click(int index);

@@ -142,18 +142,26 @@ void Musique::note_Click(int index) {
     r_.montrer_pointeur();
 }
 
+std::string Musique::texte_trouve(const std::string& commentaire, const std::string& mot, const std::string& indice,
+                                  bool indice_achete) {
+    if (indice_achete)
+        return commentaire + "  On obtient " + mot +
+               cp1252(" !\rMais vous aviez consulté l'indice. Au total vous ne gagnez donc que 3 points seulement !");
+    return commentaire + " On obtient " + mot + " !\rVous gagnez 5 points !\rIndice : " + indice;
+}
+
+std::string Musique::texte_erreur(const std::string& commentaire, const std::string& mot, const std::string& indice,
+                                  bool indice_achete, bool points_perdus) {
+    std::string points = points_perdus ? "Vous perdez 2 points !" : "Vous n'avez plus aucun point !";
+    std::string rappel = indice_achete ? cp1252("Vous aviez pourtant consulté l'indice !") : "Indice : " + indice;
+    return commentaire + " C'est " + mot + " !\r" + points + "\r" + rappel;
+}
+
 void Musique::trouver(bool indice_achete) {
     r_.jouer_victoire();
     mot_note.set_fore_color(plat::couleurs::bleu);
     mot_note.set_caption(mot_travail_);
-    const std::string& phrase = r_.commentaire(true);
-    if (indice_achete)
-        commentaire.set_caption(phrase + "  On obtient " + mot_travail_ +
-                                cp1252(" !\rMais vous aviez consulté l'indice. Au total vous ne gagnez donc que 3 "
-                                       "points seulement !"));
-    else
-        commentaire.set_caption(phrase + " On obtient " + mot_travail_ + " !\rVous gagnez 5 points !\rIndice : " +
-                                indice_);
+    commentaire.set_caption(texte_trouve(r_.commentaire(true), mot_travail_, indice_, indice_achete));
     r_.afficher_score(label_score);
     animer_guide(r_, perso, guides::musique);
 }
@@ -161,9 +169,8 @@ void Musique::trouver(bool indice_achete) {
 void Musique::se_tromper(int index, bool indice_achete, int perte) {
     r_.jouer_defaite();
     if (perte != 0) r_.afficher_score(label_score);
-    std::string points = perte == kPerteErreur ? "Vous perdez 2 points !" : "Vous n'avez plus aucun point !";
-    std::string rappel = indice_achete ? cp1252("Vous aviez pourtant consulté l'indice !") : "Indice : " + indice_;
-    commentaire.set_caption(r_.commentaire(false) + " C'est " + mot_travail_ + " !\r" + points + "\r" + rappel);
+    commentaire.set_caption(
+        texte_erreur(r_.commentaire(false), mot_travail_, indice_, indice_achete, perte == kPerteErreur));
     std::string faux = avec_la_note(mot_, kNomsNotes[index]);
     r_.cacher_pointeur(kSurPlace);
     for (int i = 0; i < kClignotements; ++i) {

@@ -13,6 +13,13 @@ class Musique : public plat::Form {
 public:
     static constexpr int kNotes = 7;
 
+    // The verdicts: the comment phrase, the word the right note makes and a
+    // word on the hint.
+    static std::string texte_trouve(const std::string& commentaire, const std::string& mot, const std::string& indice,
+                                    bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& mot, const std::string& indice,
+                                    bool indice_achete, bool points_perdus);
+
     explicit Musique(Routines& r);
 
     // Refuses a record of datas/8.bin that this screen cannot play.
