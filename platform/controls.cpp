@@ -38,6 +38,7 @@ bool Label::caption_fits() const {
 
 void Label::draw(Canvas& canvas) const {
     Rect b = bounds();
+    if (hollow_when_empty_ && caption_.empty()) return;
     if (opaque_) canvas.fill(b, back_);
     if (border_) canvas.outline(b, couleurs::noir);
     if (caption_ != rendered_caption_ || !(style_ == rendered_style_) || b.w != rendered_width_) {
@@ -46,12 +47,24 @@ void Label::draw(Canvas& canvas) const {
         rendered_caption_ = caption_;
         rendered_style_ = style_;
         rendered_width_ = b.w;
+        rendered_outline_.reset();
+        if (outline_) {
+            TextStyle ring = rendered_shown_;
+            ring.color = *outline_;
+            rendered_outline_ = render_text(caption_, ring, b.w);
+        }
     }
     if (!rendered_) return;
     int x = b.x;
     if (!style_.wrap && style_.align == Align::center) x += (b.w - rendered_->width()) / 2;
     if (!style_.wrap && style_.align == Align::right) x += b.w - rendered_->width();
     int y = b.y + (on_capitals_ ? capitals_centred_top(rendered_shown_, b.h) : 0);
+    if (rendered_outline_) {
+        constexpr int kEpaisseur = 2;
+        for (int dy = -kEpaisseur; dy <= kEpaisseur; ++dy)
+            for (int dx = -kEpaisseur; dx <= kEpaisseur; ++dx)
+                if (dx != 0 || dy != 0) canvas.draw(*rendered_outline_, x + dx, y + dy, b);
+    }
     canvas.draw(*rendered_, x, y, b);
 }
 
@@ -60,6 +73,7 @@ void Image::draw(Canvas& canvas) const {
 }
 
 void Button::draw(Canvas& canvas) const {
+    if (face_on_background_) return;
     Rect b = bounds();
     canvas.fill(b, kFaceBouton);
     canvas.outline(b, kBordBouton);
