@@ -17,10 +17,10 @@
 #include "platform/controls.h"
 #include "platform/picture.h"
 
-// The pictures of the hidden store form: the three sprite sheets and the
-// grey face of an inactive button.
+// The pictures of the hidden store form: the three sprite sheets, the grey
+// face of an inactive button and those of the stake's round - and +.
 struct Divers {
-    plat::PicturePtr anim, anim2, anim3, inactif;
+    plat::PicturePtr anim, anim2, anim3, inactif, moins_inactif, plus_inactif;
 };
 
 enum class Feuille { anim, anim2, anim3 };

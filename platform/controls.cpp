@@ -44,6 +44,12 @@ const PicturePtr& Label::rendered() const {
         rendered_caption_ = caption_;
         rendered_style_ = style_;
         rendered_width_ = w;
+        rendered_outline_.reset();
+        if (outline_) {
+            TextStyle ring = rendered_shown_;
+            ring.color = *outline_;
+            rendered_outline_ = render_text(caption_, ring, w);
+        }
     }
     return rendered_;
 }
@@ -62,10 +68,18 @@ int Label::rendered_top() const {
 
 void Label::draw(Canvas& canvas) const {
     Rect b = bounds();
+    if (hollow_when_empty_ && caption_.empty()) return;
     if (opaque_) canvas.fill(b, back_);
     if (border_) canvas.outline(b, couleurs::noir);
     if (!rendered()) return;
-    canvas.draw(*rendered_, rendered_left(), rendered_top(), b);
+    int x = rendered_left(), y = rendered_top();
+    if (rendered_outline_) {
+        constexpr int kEpaisseur = 2;
+        for (int dy = -kEpaisseur; dy <= kEpaisseur; ++dy)
+            for (int dx = -kEpaisseur; dx <= kEpaisseur; ++dx)
+                if (dx != 0 || dy != 0) canvas.draw(*rendered_outline_, x + dx, y + dy, b);
+    }
+    canvas.draw(*rendered_, x, y, b);
 }
 
 Rect Label::caption_area() const {
@@ -86,6 +100,7 @@ Rect Image::covers() const {
 }
 
 void Button::draw(Canvas& canvas) const {
+    if (face_on_background_) return;
     Rect b = bounds();
     canvas.fill(b, kFaceBouton);
     canvas.outline(b, kBordBouton);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/canvas.h"
@@ -92,6 +93,12 @@ public:
     // A label is transparent unless it is given a back colour.
     void set_back_color(Couleur c) { back_ = c; opaque_ = true; }
     void set_border(bool b) { border_ = b; }
+    // With no caption, neither back nor border is drawn: what the background
+    // shows there (the back of a card, a hat) stands for the hidden word.
+    void set_hollow_when_empty(bool h) { hollow_when_empty_ = h; }
+    // The letters are ringed with this colour, so that any ink reads on any
+    // ground (a light green on cream).
+    void set_outline(Couleur c) { outline_ = c; }
     // A caption too long for its box is drawn smaller, down to this size,
     // rather than lose a line; 0 keeps the font size whatever comes.
     void set_min_font_size(int points) { min_size_ = points; }
@@ -125,6 +132,8 @@ private:
     Couleur back_{};
     bool opaque_ = false;
     bool border_ = false;
+    bool hollow_when_empty_ = false;
+    std::optional<Couleur> outline_;
     int min_size_ = 0;
     bool on_capitals_ = false;
     // Rendered text, kept until caption, style or width change.
@@ -133,6 +142,7 @@ private:
     mutable TextStyle rendered_style_;
     mutable TextStyle rendered_shown_;
     mutable int rendered_width_ = -1;
+    mutable PicturePtr rendered_outline_;
 };
 
 // An image or picture-box control: shows its picture from its top-left
@@ -157,11 +167,15 @@ public:
     const std::string& caption() const { return caption_; }
     void set_caption(std::string text) { caption_ = std::move(text); }
     void set_font_size(int points) { font_size_ = points; }
+    // Its face, caption included, is drawn on the background: the button
+    // itself only takes the clicks.
+    void set_face_on_background(bool b) { face_on_background_ = b; }
     void draw(Canvas& canvas) const override;
 
 private:
     std::string caption_;
     int font_size_ = 12;
+    bool face_on_background_ = false;
     mutable PicturePtr rendered_;
     mutable std::string rendered_caption_;
     mutable bool rendered_enabled_ = true;

@@ -34,6 +34,9 @@ constexpr std::array<Fond, 8> kFondsSousLeTitre = {{{"musique", "14"},
 
 // The grey face of an inactive button lies on the second sheet.
 constexpr plat::Rect kInactif{522, 351, 105, 33};
+// Beside it, the grey faces of the stake's - and + buttons.
+constexpr plat::Rect kMoinsInactif{386, 110, 36, 36};
+constexpr plat::Rect kPlusInactif{426, 110, 36, 36};
 constexpr std::uint32_t kPauseTitreMs = 10;
 
 void charger(Routines& r, const Fond& fond) {
@@ -65,6 +68,8 @@ void charger_feuilles(Routines& r) {
     r.divers.anim2 = r.image(std::string(kFeuilles[1]));
     r.divers.anim3 = r.image(std::string(kFeuilles[2]));
     r.divers.inactif = r.divers.anim2->clip(kInactif.x, kInactif.y, kInactif.w, kInactif.h);
+    r.divers.moins_inactif = r.divers.anim2->clip(kMoinsInactif.x, kMoinsInactif.y, kMoinsInactif.w, kMoinsInactif.h);
+    r.divers.plus_inactif = r.divers.anim2->clip(kPlusInactif.x, kPlusInactif.y, kPlusInactif.w, kPlusInactif.h);
 }
 
 }  // namespace

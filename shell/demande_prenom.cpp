@@ -67,6 +67,7 @@ void DemandePrenom::disposer() {
     placer_selon_dessin(espace);
     espace.set_caption("ESPACE");
     espace.set_font_size(kTailleEspace);
+    espace.set_face_on_background(true);  // the glossy bar drawn beside the other faces
     espace.tooltip = cp1252("Cliquez ici pour insérer un espace");
     espace.set_visible(false);
 

@@ -34,6 +34,10 @@ TEST(Demarrage, LoadsEveryPictureAndCutsTheGreyButtonFace) {
     ASSERT_TRUE(d.anim && d.anim2 && d.anim3 && d.inactif);
     EXPECT_GE(d.anim->width(), 840);
     EXPECT_EQ(std::pair(d.inactif->width(), d.inactif->height()), std::pair(105, 33));
+    for (const plat::PicturePtr& gris : {d.moins_inactif, d.plus_inactif}) {
+        ASSERT_TRUE(gris);
+        EXPECT_EQ(std::pair(gris->width(), gris->height()), std::pair(36, 36));
+    }
     for (plat::Form* f : b.app().forms())
         EXPECT_TRUE(f->name() == "chargement" || f->background()) << f->name();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -343,6 +344,35 @@ TEST(WordListRules, BetsMayNotLeanOneWayOrFollowAPattern) {
         std::vector<int> lignes;
         for (const Probleme& probleme : jeu(7).regles_du_fichier(enigmes)) lignes.push_back(probleme.ligne);
         EXPECT_EQ(lignes, lignes_signalees);
+    }
+}
+
+TEST(WordListRules, TheShortestOfTheSixWordsIsNotTheAnswerMoreThanHalfTheTime) {
+    using Six = std::array<std::string, 7>;  // six words, then the answer
+    const Six court_juste = {"CHAT", "EAU", "LAPIN", "ROBE", "POMME", "SALADE", "CHATEAU"};
+    const Six court_leurre = {"CHAT", "EAU", "LAPIN", "DE", "POMME", "SALADE", "CHATEAU"};
+    const Six ex_aequo = {"LA", "PIN", "ROBE", "DE", "POMME", "SALADE", "LAPIN"};  // right one time in two
+    const Six eau_leurre = {"LA", "PIN", "EAU", "ROBE", "POMME", "SALADE", "LAPIN"};
+    struct Cas {
+        std::vector<Six> enigmes;
+        std::size_t problemes;
+    };
+    const std::vector<Cas> cas = {
+        {{court_juste, court_leurre}, 0},
+        {{court_juste, court_juste, ex_aequo}, 1},
+        {{court_juste, ex_aequo, ex_aequo, court_leurre}, 0},
+        {{court_juste, court_leurre, court_leurre}, 1},  // EAU three times, never a decoy
+        {{court_juste, court_leurre, court_leurre, eau_leurre}, 0},
+        {{court_juste, court_juste, court_juste}, 2},
+    };
+    for (const auto& [enigmes, problemes] : cas) {
+        std::vector<Enigme> fichier;
+        for (const Six& six : enigmes) {
+            Enregistrement champs(six.begin(), six.end());
+            champs.insert(champs.end(), {"x"s, six.back()});
+            fichier.push_back({.ligne = static_cast<int>(fichier.size()) + 2, .champs = std::move(champs)});
+        }
+        EXPECT_EQ(jeu(2).regles_du_fichier(fichier).size(), problemes) << enigmes.size() << " puzzles";
     }
 }
 

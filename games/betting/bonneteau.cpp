@@ -54,6 +54,8 @@ void Bonneteau::disposer() {
     preparer_commentaire(commentaire);
     preparer_cases(bonnet, {{kXChapeaux, kYChapeaux, kLargeurChapeau, kHauteurChapeau}, kEcartChapeaux, kTailleChapeau,
                             kFondChapeau});
+    // A hat with no word shows the hat drawn on the background.
+    for (auto& chapeau : bonnet) chapeau.set_hollow_when_empty(true);
 }
 
 // ---------------------------------------------------------------- opening

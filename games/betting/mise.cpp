@@ -1,5 +1,7 @@
 #include "games/betting/mise.h"
 
+#include <utility>
+
 #include "core/ecran_de_jeu.h"
 
 namespace {
@@ -94,11 +96,15 @@ void CommandesMise::montrer() {
     gains.set_caption(regle_.texte_gains());
 }
 
+// A locked - or + shows a grey face of its own round shape, not a corner
+// of the grey face of the 105 x 33 buttons.
 void CommandesMise::activer_boutons(bool actifs) {
-    for (plat::Image* bouton : {&moins, &plus}) {
-        if (actifs)
+    for (auto [bouton, gris] : {std::pair{&moins, r_.divers.moins_inactif}, std::pair{&plus, r_.divers.plus_inactif}}) {
+        if (actifs) {
             Routines::rendre_actif(*bouton);
-        else
-            r_.rendre_inactif(*bouton);
+        } else {
+            bouton->set_enabled(false);
+            bouton->set_picture(gris);
+        }
     }
 }

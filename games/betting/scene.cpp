@@ -8,6 +8,7 @@
 namespace {
 constexpr plat::Rect kPlaceBandeau{24, 72, 480, 48};
 constexpr int kTailleBandeau = 28;
+const plat::Couleur kContourBandeau{0x40232D};  // #2d2340, the outline of the drawings
 constexpr plat::Rect kPlaceCommentaire{16, 126, 490, 140};
 constexpr int kTailleCommentaire = 12;
 constexpr std::uint32_t kClignotementAdieuMs = 200;
@@ -17,6 +18,9 @@ constexpr int kClignotementsAdieu = 4;
 void preparer_bandeau(plat::Label& mot_a_chercher) {
     preparer_texte(mot_a_chercher, kPlaceBandeau, kTailleBandeau);
     mot_a_chercher.set_word_wrap(false);
+    // The inks the games name (a light green among them) ringed in the dark of
+    // the outlines: they read on the cream of the page.
+    mot_a_chercher.set_outline(kContourBandeau);
 }
 
 void preparer_commentaire(plat::Label& commentaire) {

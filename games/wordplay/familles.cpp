@@ -81,6 +81,7 @@ void Familles::disposer() {
         carte.set_word_wrap(false);
         carte.set_back_color(kFondCarte);
         carte.set_border(true);
+        carte.set_hollow_when_empty(true);  // a face-down card shows the back drawn on the background
     }
     preparer_texte(commentaire, kPlaceCommentaire, kTailleCommentaire);
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <map>
 #include <set>
 
 #include "platform/text.h"
@@ -349,6 +350,60 @@ std::vector<Probleme> masculin_sans_biais(const std::vector<Enigme>& enigmes) {
     return problemes;
 }
 
+// Two words make a third: a child who always takes the shortest of the six
+// words must not be right in more than half of the puzzles (when several
+// are shortest, he takes one of them at random), and a short word seen in
+// several puzzles must be a decoy in one of them at least.
+constexpr double part_maximum_plus_court = 0.5;
+constexpr std::size_t longueur_mot_court = 3;
+constexpr int apparitions_mot_court = 3;
+
+std::vector<Probleme> deux_mots_sans_biais(const std::vector<Enigme>& enigmes) {
+    double trouves = 0;
+    std::map<std::string, std::pair<int, int>> mots_courts;  // shown, part of the answer
+    for (const Enigme& enigme : enigmes) {
+        const std::string& joint = enigme.champs[mots_offerts_deux_mots].texte();
+        // The rule of each puzzle has made sure one pair only gives the answer.
+        auto dans_la_reponse = [&](std::size_t i) {
+            for (std::size_t autre = 0; autre < mots_offerts_deux_mots; ++autre) {
+                const std::string& a = enigme.champs[i].texte();
+                const std::string& b = enigme.champs[autre].texte();
+                if (autre != i && (a + b == joint || b + a == joint)) return true;
+            }
+            return false;
+        };
+        std::size_t court = largeur_mot_deux_mots;
+        for (std::size_t i = 0; i < mots_offerts_deux_mots; ++i) court = std::min(court, enigme.champs[i].texte().size());
+        int plus_courts = 0, justes = 0;
+        for (std::size_t i = 0; i < mots_offerts_deux_mots; ++i) {
+            const std::string& mot = enigme.champs[i].texte();
+            const bool juste = dans_la_reponse(i);
+            if (mot.size() == court) {
+                ++plus_courts;
+                justes += juste ? 1 : 0;
+            }
+            if (mot.size() <= longueur_mot_court) {
+                auto& [vu, dedans] = mots_courts[mot];
+                ++vu;
+                dedans += juste ? 1 : 0;
+            }
+        }
+        trouves += static_cast<double>(justes) / plus_courts;
+    }
+    std::vector<Probleme> problemes;
+    if (trouves > part_maximum_plus_court * static_cast<double>(enigmes.size()))
+        problemes.push_back({0, "le plus court des six mots fait partie de la réponse dans " +
+                                    en_pourcentage(static_cast<std::size_t>(trouves), enigmes.size()) +
+                                    " des énigmes ; il en faut au plus " +
+                                    en_pourcentage(static_cast<std::size_t>(part_maximum_plus_court * 100), 100) +
+                                    " : donnez aussi de petits mots comme leurres"});
+    for (const auto& [mot, compte] : mots_courts)
+        if (compte.first >= apparitions_mot_court && compte.second == compte.first)
+            problemes.push_back({0, "« " + utf8(mot) + " » fait partie de la réponse chaque fois qu'il paraît (" +
+                                        std::to_string(compte.first) + " fois) : il faut aussi en faire un leurre"});
+    return problemes;
+}
+
 std::vector<Probleme> nbre_lettres_sans_biais(const std::vector<Enigme>& enigmes) {
     std::vector<std::int32_t> longueurs, voyelles;
     for (const Enigme& enigme : enigmes) {
@@ -452,6 +507,7 @@ const std::vector<Jeu>& jeux() {
          .nom = "deux_mots",
          .colonnes = {"mot1", "mot2", "mot3", "mot4", "mot5", "mot6", "mot", "indice"},
          .enigme = deux_mots,
+         .regles_du_fichier = deux_mots_sans_biais,
          .regle_du_dictionnaire = deux_mots_autres_paires},
         {.numero = 3,
          .nom = "codes",
