@@ -68,6 +68,7 @@ void Application::service_until(std::uint32_t deadline, bool with_events) {
         if (first || handlers_run_ != before) repaint();
         first = false;
         if (quitting_ || tick() >= deadline) return;
+        sound_->rest_if_silent();
         backend_->sleep_until(with_events ? next_due(deadline) : deadline, with_events);
     }
 }
@@ -86,6 +87,7 @@ void Application::run() {
         dispatch_pending();
         if (handlers_run_ != before) repaint();
         if (quitting_) break;
+        sound_->rest_if_silent();
         backend_->sleep_until(next_due(tick() + kLongtemps), true);
     }
 }
