@@ -1,9 +1,8 @@
 #include "platform/application.h"
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
+
+#include "platform/trace.h"
 
 namespace plat {
 
@@ -68,6 +67,7 @@ void Application::service_until(std::uint32_t deadline, bool with_events) {
         if (first || handlers_run_ != before) repaint();
         first = false;
         if (quitting_ || tick() >= deadline) return;
+        sound_->rest_if_silent();
         backend_->sleep_until(with_events ? next_due(deadline) : deadline, with_events);
     }
 }
@@ -86,6 +86,7 @@ void Application::run() {
         dispatch_pending();
         if (handlers_run_ != before) repaint();
         if (quitting_) break;
+        sound_->rest_if_silent();
         backend_->sleep_until(next_due(tick() + kLongtemps), true);
     }
 }
@@ -119,6 +120,7 @@ void Application::run_activations() {
         Form* f = to_activate_.front();
         to_activate_.pop_front();
         call(f, f->on_activate);
+        activated_ = f->affichage();
     }
 }
 
@@ -219,18 +221,17 @@ void Application::repaint() {
     else
         canvas_.clear(couleurs::noir);
     backend_->present(canvas_.picture());
-    if (visible_ != traced_) trace_first_frame();
+    if (visible_) trace_frames(*visible_);
 }
 
-// The measurements of bench/ read when each screen first reached the display.
-void Application::trace_first_frame() {
-    traced_ = visible_;
-    static const bool enabled = std::getenv("LEXIRAMA_TRACE") != nullptr;
-    if (!enabled || !visible_) return;
-    auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                  std::chrono::system_clock::now().time_since_epoch())
-                  .count();
-    std::fprintf(stderr, "premiere-image %s %lld\n", visible_->name().c_str(), static_cast<long long>(ns));
+// The measurements of bench/ read when each screen first reached the
+// display, and when it did complete, once its on_activate had run.
+void Application::trace_frames(const Form& shown) {
+    if (&shown != traced_) trace("premiere-image", shown.name());
+    traced_ = &shown;
+    if (shown.affichage() != activated_) return;
+    trace("image-complete", shown.name());
+    activated_ = 0;
 }
 
 const Picture& Application::render(const Form& form) {

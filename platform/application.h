@@ -97,7 +97,7 @@ private:
     void fire_sound_status();
     std::uint32_t next_due(std::uint32_t deadline) const;
     void service_until(std::uint32_t deadline, bool with_events);
-    void trace_first_frame();
+    void trace_frames(const Form& shown);
 
     std::unique_ptr<Backend> backend_;
     std::unique_ptr<SoundBackend> sound_;
@@ -105,6 +105,7 @@ private:
     std::vector<Form*> forms_;
     Form* visible_ = nullptr;
     const Form* traced_ = nullptr;
+    std::uint64_t activated_ = 0;  // the showing whose on_activate ran last
     std::deque<Form*> to_activate_;
     Control* pressed_ = nullptr;
     int pointer_count_ = 0;

@@ -21,15 +21,18 @@ constexpr int kFrequence = 22050;
 constexpr int kTampon = 1024;
 
 // Sounds are loaded on first use and kept: the same clicks come back often.
+// The device is open only while something plays.
 class MixerSound : public SoundBackend {
 public:
-    explicit MixerSound(std::filesystem::path folder) : folder_(std::move(folder)) { open_audio(); }
+    explicit MixerSound(std::filesystem::path folder) : folder_(std::move(folder)) {
+        // No sound system at all: SDL's dummy driver keeps the game going, silent.
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) use_dummy_driver();
+    }
     ~MixerSound() override {
-        if (!open_) return;
-        Mix_HaltChannel(-1);
+        if (open_) Mix_HaltChannel(-1);
         for (auto& [name, chunk] : chunks_)
             if (chunk) Mix_FreeChunk(chunk);
-        Mix_CloseAudio();
+        if (open_) Mix_CloseAudio();
     }
 
     void play_effect(const std::string& name) override { play(kCanalEffet, name); }
@@ -39,21 +42,47 @@ public:
     void close_device() override { stop_device(); }
     void play_device(const std::string& name) override { play(kCanalAppareil, name); }
 
+    void rest_if_silent() override {
+        if (!open_ || Mix_Playing(-1) > 0) return;
+        Mix_CloseAudio();
+        open_ = false;
+    }
+
 private:
-    void open_audio() {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(kFrequence, AUDIO_S16SYS, 1, kTampon) != 0) {
-            // No sound card: SDL's dummy driver keeps the game going, silent.
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(kFrequence, AUDIO_S16SYS, 1, kTampon) != 0)
-                return;
+    void use_dummy_driver() {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        SDL_InitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    // A sound card that cannot be opened (busy, unplugged) leaves the game
+    // silent rather than stopped.
+    bool wake() {
+        if (open_) return true;
+        if (Mix_OpenAudio(kFrequence, AUDIO_S16SYS, 1, kTampon) != 0) {
+            use_dummy_driver();
+            if (Mix_OpenAudio(kFrequence, AUDIO_S16SYS, 1, kTampon) != 0) return false;
         }
         Mix_AllocateChannels(2);
+        forget_chunks_if_format_changed();
         open_ = true;
+        return true;
+    }
+
+    // Sounds are kept converted to the device's format; another device (the
+    // player changed the output meanwhile) needs them converted afresh.
+    void forget_chunks_if_format_changed() {
+        Format format;
+        Mix_QuerySpec(&format.frequency, &format.format, &format.channels);
+        if (format == format_) return;
+        format_ = format;
+        for (auto& [name, chunk] : chunks_)
+            if (chunk) Mix_FreeChunk(chunk);
+        chunks_.clear();
     }
 
     void play(int channel, const std::string& name) {
-        if (!open_) return;
+        if (!wake()) return;
         Mix_Chunk* chunk = load(name);
         if (chunk) Mix_PlayChannel(channel, chunk, 0);  // replaces what the channel played
     }
@@ -67,8 +96,16 @@ private:
         return chunk;
     }
 
+    struct Format {
+        int frequency = 0;
+        Uint16 format = 0;
+        int channels = 0;
+        bool operator==(const Format&) const = default;
+    };
+
     std::filesystem::path folder_;
     bool open_ = false;
+    Format format_;
     std::map<std::string, Mix_Chunk*> chunks_;
 };
 

@@ -17,6 +17,10 @@ public:
     virtual void stop_device() = 0;
     virtual void close_device() = 0;
     virtual void play_device(const std::string& name) = 0;
+    // Called whenever the program is about to sleep: a sound device that
+    // plays nothing is closed, since SDL keeps waking to feed it silence
+    // (pausing does not stop that). The next sound opens it again.
+    virtual void rest_if_silent() = 0;
 };
 
 // SDL_mixer over the sound folder; silent when no audio device can be opened.
@@ -33,6 +37,7 @@ public:
     void stop_device() override {}
     void close_device() override {}
     void play_device(const std::string& name) override { played_.push_back({Played::Channel::device, name}); }
+    void rest_if_silent() override {}
 
     const std::vector<Played>& played() const { return played_; }
     // Just the names, effects and ambient sounds together.

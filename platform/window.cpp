@@ -11,6 +11,7 @@
 
 #include "platform/backend.h"
 #include "platform/geometry.h"
+#include "platform/trace.h"
 
 namespace plat {
 
@@ -34,7 +35,7 @@ public:
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
             throw std::runtime_error(std::string("Impossible d'ouvrir l'écran : ") + SDL_GetError());
         window_ = SDL_CreateWindow("Lexirama", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kLargeurEcran,
-                                   kHauteurEcran, SDL_WINDOW_FULLSCREEN_DESKTOP);
+                                   kHauteurEcran, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
         if (!window_) throw std::runtime_error(std::string("Impossible d'ouvrir la fenêtre : ") + SDL_GetError());
         // The software renderer straight onto the window: the screen changes a
         // few times a second at most, and OpenGL (even only probed, as SDL does
@@ -91,6 +92,7 @@ public:
         // the picture as it was; scaling it onto the screen is what costs.
         if (!window_stale_ && same_as_shown(s)) return;
         window_stale_ = false;
+        map_on_first_frame();
         SDL_UpdateTexture(texture_, nullptr, s->pixels, s->pitch);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
@@ -123,6 +125,14 @@ public:
     }
 
 private:
+    // The window stays hidden until it has a picture to show: mapped earlier,
+    // it would stand empty while the start-up loads.
+    void map_on_first_frame() {
+        if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN)) return;
+        SDL_ShowWindow(window_);
+        trace("fenetre-montree", "Lexirama");
+    }
+
     bool same_as_shown(const SDL_Surface* s) {
         const auto* pixels = static_cast<const std::byte*>(s->pixels);
         std::size_t taille = static_cast<std::size_t>(s->pitch) * static_cast<std::size_t>(s->h);

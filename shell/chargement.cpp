@@ -87,12 +87,14 @@ void demarrer(Routines& r, Chargement& chargement, Titre& titre) {
     r.precharger_images(a_lire_en_avance());
     r.cacher_pointeur(kCentre);
     r.charger_fond(titre, "2");
-    charger(r, Fond{"depart", "1"});
-    charger(r, Fond{"anagramme", "3"});
+    // The loading screen needs only the title picture: it is the first
+    // thing the window shows, the rest loads behind it.
     chargement.logo.set_picture(r.image("2"));
     chargement.show();
     r.jouer_son("7.amb");
     r.app.do_events();
+    charger(r, Fond{"depart", "1"});
+    charger(r, Fond{"anagramme", "3"});
     charger(r, kFondsAvantFeuilles);
     charger_feuilles(r);
     r.charger_fond(titre, "2");
