@@ -148,7 +148,6 @@ void Familles::controler(const Enregistrement& e) {
 
 // Every order of the cards is equally likely.
 void Familles::donner_cartes() {
-    ++donne_;
     essai_en_cours_ = false;
     premiere_carte_.reset();
     std::iota(carte_du_mot_.begin(), carte_du_mot_.end(), 0);
@@ -192,7 +191,6 @@ void Familles::label_carte_Click(int index) {
 void Familles::retourner_seconde(int seconde) {
     int premiere = *std::exchange(premiere_carte_, std::nullopt);
     essai_en_cours_ = true;
-    int donne = donne_;
     r_.cacher_pointeur(kSurPlace);
     label_carte[seconde].set_caption(mot(seconde));
     label_carte[seconde].refresh();
@@ -203,17 +201,13 @@ void Familles::retourner_seconde(int seconde) {
     else
         gain_ -= kPerteEssai;
     regler_si_finie();
-    if (!attendre(kAvantVerdictMs, donne)) return;
-    if (!(paire ? montrer_paire(premiere, seconde) : montrer_echec(premiere, seconde))) return;
+    r_.app.wait_with_events(kAvantVerdictMs);
+    if (paire)
+        montrer_paire(premiere, seconde);
+    else
+        montrer_echec(premiere, seconde);
     essai_en_cours_ = false;
     if (paire && paires_trouvees_ == kPaires) gagner();
-}
-
-// The waits of a try service events: should the player leave and come back
-// meanwhile, a new game has been dealt and this try no longer has a board.
-bool Familles::attendre(std::uint32_t ms, int donne) {
-    r_.app.wait_with_events(ms);
-    return donne == donne_;
 }
 
 void Familles::montrer(int carte, plat::Couleur couleur, int mot_montre) {
@@ -223,18 +217,17 @@ void Familles::montrer(int carte, plat::Couleur couleur, int mot_montre) {
 
 const std::string& Familles::mot(int carte) const { return mots_[mot_de_carte_[carte]]; }
 
-bool Familles::montrer_paire(int premiere, int seconde) {
-    int donne = donne_;
+void Familles::montrer_paire(int premiere, int seconde) {
     commentaire.set_caption(r_.commentaire(true) + "\r" + mot(premiere) + cp1252(" fait penser à ") + mot(seconde) +
                             " !" + points_a_gagner(gain_));
     int m1 = mot_de_carte_[premiere];
     int m2 = mot_de_carte_[seconde];
     for (int i = 0; i < kEchangesPaire; ++i) {
-        if (!attendre(kEchangeMs, donne)) return false;
+        r_.app.wait_with_events(kEchangeMs);
         r_.jouer_son_liste(1);
         montrer(premiere, plat::couleurs::rouge, m2);
         montrer(seconde, plat::couleurs::noir, m1);
-        if (!attendre(kEchangeMs, donne)) return false;
+        r_.app.wait_with_events(kEchangeMs);
         r_.jouer_son_liste(1);
         montrer(premiere, plat::couleurs::noir, m1);
         montrer(seconde, plat::couleurs::rouge, m2);
@@ -242,33 +235,29 @@ bool Familles::montrer_paire(int premiere, int seconde) {
     label_carte[premiere].set_fore_color(plat::couleurs::bleu);
     label_carte[seconde].set_fore_color(plat::couleurs::bleu);
     r_.montrer_pointeur();
-    return true;
 }
 
-bool Familles::montrer_echec(int premiere, int seconde) {
-    int donne = donne_;
+void Familles::montrer_echec(int premiere, int seconde) {
     std::string texte = r_.commentaire(false) + "\r" + mot(premiere) + cp1252(" n'évoque pas ") + mot(seconde) + " !";
     commentaire.set_caption(gain_ > 0 ? texte + points_a_gagner(gain_) : kSolution);
     auto taille = [&](int points) {
         label_carte[premiere].set_font_size(points);
         label_carte[seconde].set_font_size(points);
         label_carte[seconde].refresh();
-        return attendre(kSecousseMs, donne);
+        r_.app.wait_with_events(kSecousseMs);
     };
     for (int i = 0; i < kSecoussesEchec; ++i) {
         for (int points = kTailleCarte; points >= kTailleEchecMin; points -= kPasTailleEchec) {
             r_.jouer_son_liste(0);
-            if (!taille(points)) return false;
+            taille(points);
         }
-        for (int points = kTailleEchecMin; points <= kTailleCarte; points += kPasTailleEchec)
-            if (!taille(points)) return false;
+        for (int points = kTailleEchecMin; points <= kTailleCarte; points += kPasTailleEchec) taille(points);
     }
     r_.montrer_pointeur();
     for (int carte : {premiere, seconde}) {
         carte_libre_[carte] = true;
         label_carte[carte].set_caption("");
     }
-    return true;
 }
 
 // ---------------------------------------------------------------- the end of a game

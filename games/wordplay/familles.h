@@ -45,10 +45,9 @@ private:
     void donner_cartes();
     void commencer_partie();
     void retourner_seconde(int seconde);
-    bool montrer_paire(int premiere, int seconde);
-    bool montrer_echec(int premiere, int seconde);
+    void montrer_paire(int premiere, int seconde);
+    void montrer_echec(int premiere, int seconde);
     void regler_si_finie();
-    bool attendre(std::uint32_t ms, int donne);
     void montrer(int carte, plat::Couleur couleur, int mot_montre);
     const std::string& mot(int carte) const;
     void gagner();
@@ -62,7 +61,6 @@ private:
     std::array<bool, kCartes> carte_libre_{};  // face down and playable
     std::optional<int> premiere_carte_;        // the card turned first in this try
     bool essai_en_cours_ = false;              // a try's second card until its show ends
-    int donne_ = 0;                            // counts deals, so a try knows if its game is gone
     int gain_ = 0;
     int paires_trouvees_ = 0;
     int perte_ = 0;  // what the lost game took
