@@ -19,7 +19,14 @@ echo "== tests sous AddressSanitizer et UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DLEXIRAMA_SANITIZE=ON -DLEXIRAMA_TESTS=ON \
   -DLEXIRAMA_ASSETS=OFF -DLEXIRAMA_TEST_ASSETS_DIR="$racine/build" > /dev/null
 cmake --build build-asan -j"$jobs" --target lexirama_tests
-ASAN_OPTIONS=detect_leaks=0 build-asan/tests/lexirama_tests --gtest_brief=1
+# One shard of the tests per core: instrumented, they run several times slower.
+shards=()
+for ((i = 0; i < jobs; i++)); do
+  GTEST_TOTAL_SHARDS="$jobs" GTEST_SHARD_INDEX="$i" ASAN_OPTIONS=detect_leaks=0 \
+    build-asan/tests/lexirama_tests --gtest_brief=1 &
+  shards+=($!)
+done
+for shard in "${shards[@]}"; do wait "$shard"; done
 
 echo "== fuzzers"
 tests/fuzz/run.sh 10
