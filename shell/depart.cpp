@@ -61,6 +61,8 @@ Depart::Depart(Routines& r) : plat::Form(r.app, "depart"), r_(r) {
 // and the menu is idle again, the pointer back where the player expects it.
 void Depart::Form_Activate() {
     r_.fermer_fichiers();
+    // A twitch left half-way when a game opened leaves no frame behind.
+    for (plat::Image& bouton : boutons) bouton.clear_picture();
     Timer.set_enabled(true);
     afficher_repos();
     // A game whose word file could not be read says why, until the next hover.

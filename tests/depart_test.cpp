@@ -121,6 +121,18 @@ TEST_F(DepartTest, OnlyTheBackgroundEndsAHover) {
     EXPECT_EQ(camera.images("bouton_anagramme").size(), 1u);
 }
 
+// A character clicked while its hover frame shows opens its game at once;
+// back on the menu, no frame is left standing over the background.
+TEST_F(DepartTest, TheMenuComesBackWithEveryCharacterAtRest) {
+    b.ecrire_datas("11.bin", fichier_de_mots({{"CHAT", "Il miaule."}}));
+    b.r().divers.anim = feuille_par_colonnes();
+    b.cliquer_dans(100, "bouton_pendu");
+    b.survoler("bouton_pendu");
+    ASSERT_EQ(b.visible().name(), "pendu");
+    ouvrir_menu();
+    for (const plat::Image& bouton : menu().boutons) EXPECT_FALSE(bouton.picture()) << bouton.name();
+}
+
 TEST_F(DepartTest, AnagramHoverNeverShowsFrameFiveButItsIdleTwitchCan) {
     b.etat().ambiance_bloquee = true;  // no ambient draw between the staged ones
 
