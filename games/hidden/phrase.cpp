@@ -201,7 +201,7 @@ void Phrase::phrase_complete(const std::string& eloge) {
 
 void Phrase::phrase_perdue() {
     finie_ = true;
-    enigmes_.regler(-std::min(r_.etat.score, kPenalite));
+    enigmes_.regler(-kPenalite);  // the score stops at 0
     r_.jouer_defaite();
     clavier.alphabet.set_visible(false);
     commentaire.set_caption(cp1252("Trop tard ! Il ne vous reste plus aucun essai !\rVoici les lettres manquantes : ") +
