@@ -135,10 +135,7 @@ void Application::handle(const InputEvent& e) {
         case InputEvent::Kind::mouse_move: mouse_move(e.x, e.y); break;
         case InputEvent::Kind::mouse_down: mouse_down(e.x, e.y, e.button); break;
         case InputEvent::Kind::mouse_up: mouse_up(e.x, e.y, e.button); break;
-        case InputEvent::Kind::expose:
-            window_stale_ = true;
-            ++handlers_run_;
-            break;
+        case InputEvent::Kind::expose: ++handlers_run_; break;
     }
 }
 
@@ -217,22 +214,13 @@ Form* Application::form(const std::string& name) const {
 
 // ---------------------------------------------------------------- screen
 
-// A timer that ticked, or the pointer that moved, mostly leaves the screen
-// as it was: drawing and sending it again is what an idle menu would spend
-// its time on. A window that lost its picture (exposed, resized) gets it again.
 void Application::repaint() {
     if (!backend_->displays()) return;
-    bool nouvelle = canvas_form_ != visible_ || canvas_scene_ != scene_ || !visible_;
-    if (nouvelle) {
-        if (visible_)
-            visible_->draw(canvas_);
-        else
-            canvas_.clear(couleurs::noir);
-        canvas_form_ = visible_;
-        canvas_scene_ = scene_;
-    }
-    if (nouvelle || window_stale_) backend_->present(canvas_.picture());
-    window_stale_ = false;
+    if (visible_)
+        visible_->draw(canvas_);
+    else
+        canvas_.clear(couleurs::noir);
+    backend_->present(canvas_.picture());
     if (visible_) trace_frames(*visible_);
 }
 
@@ -248,7 +236,6 @@ void Application::trace_frames(const Form& shown) {
 
 const Picture& Application::render(const Form& form) {
     form.draw(canvas_);
-    canvas_form_ = nullptr;
     return canvas_.picture();
 }
 

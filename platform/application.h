@@ -56,17 +56,10 @@ public:
     const std::vector<Form*>& forms() const { return forms_; }
 
     // ---- screen ----
-    // Draws the visible form again if anything on it changed since it was
-    // last drawn, and sends it to the window.
     void repaint();
-    // A control or a form's background changed how it looks.
-    void scene_changed() { ++scene_; }
     // Draws a form as it would look now, for PNG files and checks.
     const Picture& render(const Form& form);
-    void set_fullscreen(bool f) {
-        backend_->set_fullscreen(f);
-        window_stale_ = true;
-    }
+    void set_fullscreen(bool f) { backend_->set_fullscreen(f); }
     void alert(const std::string& message_utf8) { backend_->alert(message_utf8); }
 
     // ---- pointer: a display count as the system keeps one ----
@@ -121,11 +114,6 @@ private:
     bool quitting_ = false;
     std::uint64_t handlers_run_ = 0;  // grows when the screen may need a new picture
     std::uint64_t affichages_ = 0;    // numbers every showing and every leaving of a form
-    std::uint64_t scene_ = 0;         // grows with every change of how a control looks
-    // What the canvas holds: the form drawn and the scene it was drawn at.
-    const Form* canvas_form_ = nullptr;
-    std::uint64_t canvas_scene_ = 0;
-    bool window_stale_ = true;  // the window lost its picture, or never had one
     std::vector<Contexte> contextes_;  // the handlers running, innermost last
 };
 

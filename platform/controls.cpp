@@ -17,8 +17,6 @@ Control::Control(Form& form, std::string name, int index) : form_(form), name_(s
     form_.add(this);
 }
 
-void Control::changed() { form_.app().scene_changed(); }
-
 bool Control::shown() const { return visible_ && (!parent_ || parent_->shown()); }
 
 bool Control::active() const { return enabled_ && (!parent_ || parent_->active()); }

@@ -29,16 +29,16 @@ public:
     Form& form() const { return form_; }
 
     Rect bounds() const { return bounds_; }
-    void place(int x, int y, int w, int h) { bounds_ = {x, y, w, h}; changed(); }
+    void place(int x, int y, int w, int h) { bounds_ = {x, y, w, h}; }
     int left() const { return bounds_.x; }
-    void set_left(int x) { bounds_.x = x; changed(); }
+    void set_left(int x) { bounds_.x = x; }
     int top() const { return bounds_.y; }
-    void set_top(int y) { bounds_.y = y; changed(); }
+    void set_top(int y) { bounds_.y = y; }
 
     bool visible() const { return visible_; }
-    void set_visible(bool v) { visible_ = v; changed(); }
+    void set_visible(bool v) { visible_ = v; }
     bool enabled() const { return enabled_; }
-    void set_enabled(bool e) { enabled_ = e; changed(); }
+    void set_enabled(bool e) { enabled_ = e; }
     // Shown on screen: visible itself and inside a visible frame.
     bool shown() const;
     // Enabled itself and inside an enabled frame.
@@ -47,7 +47,7 @@ public:
     bool live() const { return shown() && active(); }
 
     // A frame hides and disables what lies inside it.
-    void put_in(const Control& frame) { parent_ = &frame; changed(); }
+    void put_in(const Control& frame) { parent_ = &frame; }
 
     std::string tag;
     std::string tooltip;
@@ -61,11 +61,6 @@ public:
     virtual Rect covers() const { return bounds(); }
     // Frames only group others; they never take the mouse themselves.
     virtual bool takes_mouse() const { return true; }
-
-protected:
-    // Whatever changes how a control looks calls this, so the screen is
-    // drawn again; a screen nothing touched is not.
-    void changed();
 
 private:
     Form& form_;
@@ -87,29 +82,29 @@ public:
     using Control::Control;
 
     const std::string& caption() const { return caption_; }
-    void set_caption(std::string text) { caption_ = std::move(text); changed(); }
+    void set_caption(std::string text) { caption_ = std::move(text); }
     int font_size() const { return style_.size; }
-    void set_font_size(int points) { style_.size = points; changed(); }
-    void set_bold(bool b) { style_.bold = b; changed(); }
+    void set_font_size(int points) { style_.size = points; }
+    void set_bold(bool b) { style_.bold = b; }
     Couleur fore_color() const { return style_.color; }
-    void set_fore_color(Couleur c) { style_.color = c; changed(); }
-    void set_alignment(Align a) { style_.align = a; changed(); }
-    void set_word_wrap(bool w) { style_.wrap = w; changed(); }
+    void set_fore_color(Couleur c) { style_.color = c; }
+    void set_alignment(Align a) { style_.align = a; }
+    void set_word_wrap(bool w) { style_.wrap = w; }
     // A label is transparent unless it is given a back colour.
-    void set_back_color(Couleur c) { back_ = c; opaque_ = true; changed(); }
-    void set_border(bool b) { border_ = b; changed(); }
+    void set_back_color(Couleur c) { back_ = c; opaque_ = true; }
+    void set_border(bool b) { border_ = b; }
     // With no caption, neither back nor border is drawn: what the background
     // shows there (the back of a card, a hat) stands for the hidden word.
-    void set_hollow_when_empty(bool h) { hollow_when_empty_ = h; changed(); }
+    void set_hollow_when_empty(bool h) { hollow_when_empty_ = h; }
     // The letters are ringed with this colour, so that any ink reads on any
     // ground (a light green on cream).
-    void set_outline(Couleur c) { outline_ = c; changed(); }
+    void set_outline(Couleur c) { outline_ = c; }
     // A caption too long for its box is drawn smaller, down to this size,
     // rather than lose a line; 0 keeps the font size whatever comes.
-    void set_min_font_size(int points) { min_size_ = points; changed(); }
+    void set_min_font_size(int points) { min_size_ = points; }
     // A one-line caption (the letter of a cell or a tile) sits with its
     // capitals in the middle of the box rather than at the top.
-    void set_centred_on_capitals(bool c) { on_capitals_ = c; changed(); }
+    void set_centred_on_capitals(bool c) { on_capitals_ = c; }
 
     // The style the caption is drawn in: its own, or shrunk until it fits.
     TextStyle shown_style() const;
@@ -156,8 +151,8 @@ class Image : public Control {
 public:
     using Control::Control;
     const PicturePtr& picture() const { return picture_; }
-    void set_picture(PicturePtr p) { picture_ = std::move(p); changed(); }
-    void clear_picture() { picture_.reset(); changed(); }
+    void set_picture(PicturePtr p) { picture_ = std::move(p); }
+    void clear_picture() { picture_.reset(); }
     void draw(Canvas& canvas) const override;
     Rect covers() const override;
 
@@ -170,11 +165,11 @@ class Button : public Control {
 public:
     using Control::Control;
     const std::string& caption() const { return caption_; }
-    void set_caption(std::string text) { caption_ = std::move(text); changed(); }
-    void set_font_size(int points) { font_size_ = points; changed(); }
+    void set_caption(std::string text) { caption_ = std::move(text); }
+    void set_font_size(int points) { font_size_ = points; }
     // Its face, caption included, is drawn on the background: the button
     // itself only takes the clicks.
-    void set_face_on_background(bool b) { face_on_background_ = b; changed(); }
+    void set_face_on_background(bool b) { face_on_background_ = b; }
     void draw(Canvas& canvas) const override;
 
 private:

@@ -10,11 +10,6 @@ Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name
 
 Form::~Form() { app_.unregister_form(*this); }
 
-void Form::set_background(PicturePtr picture) {
-    background_ = std::move(picture);
-    app_.scene_changed();
-}
-
 void Form::show() { app_.show(*this); }
 void Form::hide() { app_.hide(*this); }
 bool Form::visible() const { return app_.visible_form() == this; }

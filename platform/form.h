@@ -25,7 +25,7 @@ public:
     const std::string& name() const { return name_; }
     Application& app() const { return app_; }
 
-    void set_background(PicturePtr picture);
+    void set_background(PicturePtr picture) { background_ = std::move(picture); }
     const PicturePtr& background() const { return background_; }
 
     // Makes this the one visible form; its on_activate runs from the event loop.

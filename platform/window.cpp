@@ -4,7 +4,10 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/geometry.h"
@@ -85,6 +88,10 @@ public:
 
     void present(const Picture& canvas) override {
         SDL_Surface* s = canvas.surface();
+        // Most repaints (a timer that ticked, the pointer that moved) leave
+        // the picture as it was; scaling it onto the screen is what costs.
+        if (!window_stale_ && same_as_shown(s)) return;
+        window_stale_ = false;
         map_on_first_frame();
         SDL_UpdateTexture(texture_, nullptr, s->pixels, s->pitch);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
@@ -106,6 +113,7 @@ public:
     }
 
     void set_fullscreen(bool fullscreen) override {
+        window_stale_ = true;
         if (fullscreen) {
             SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
             return;
@@ -123,6 +131,14 @@ private:
         if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN)) return;
         SDL_ShowWindow(window_);
         trace("fenetre-montree", "Lexirama");
+    }
+
+    bool same_as_shown(const SDL_Surface* s) {
+        const auto* pixels = static_cast<const std::byte*>(s->pixels);
+        std::size_t taille = static_cast<std::size_t>(s->pitch) * static_cast<std::size_t>(s->h);
+        if (shown_.size() == taille && std::memcmp(shown_.data(), pixels, taille) == 0) return true;
+        shown_.assign(pixels, pixels + taille);
+        return false;
     }
 
     // The largest whole enlargement of 640 × 480 that fits the desktop.
@@ -152,8 +168,10 @@ private:
                 if (is_fullscreen_toggle(e.key)) toggle_fullscreen();
                 return std::nullopt;
             case SDL_WINDOWEVENT:
-                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    window_stale_ = true;
                     return InputEvent{InputEvent::Kind::expose};
+                }
                 return std::nullopt;
             case SDL_QUIT: return InputEvent{InputEvent::Kind::quit};
             case SDL_MOUSEMOTION: return InputEvent{InputEvent::Kind::mouse_move, e.motion.x, e.motion.y, 0};
@@ -168,6 +186,8 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    std::vector<std::byte> shown_;  // the canvas as last shown
+    bool window_stale_ = true;      // the window lost what it showed
 };
 
 }  // namespace
