@@ -14,11 +14,18 @@
 #include "core/reponse_fausse.h"
 #include "core/verdict.h"
 #include "core/word_file.h"
+#include "games/betting/bonneteau.h"
+#include "games/betting/masculin.h"
+#include "games/betting/nbre_lettres.h"
 #include "games/betting/regle_mise.h"
+#include "games/betting/voyelles.h"
 #include "games/hidden/mot_a_trouver.h"
 #include "games/hidden/mot_mysterieux.h"
 #include "games/hidden/pendu.h"
+#include "games/hidden/phrase.h"
 #include "games/hidden/unelettre.h"
+#include "games/wordplay/deux_mots.h"
+#include "games/wordplay/familles.h"
 #include "games/wordplay/anagramme.h"
 #include "games/wordplay/codes.h"
 #include "games/wordplay/lettre_en_trop.h"
@@ -122,7 +129,7 @@ TEST_F(Legendes, HintsOfEveryFile) {
         const char* form;
         int fichier, champs, indice;
     };
-    for (const Source& s : {Source{"anagramme", 1, 4, 2}, Source{"deux_mots", 2, 8, 7}, Source{"codes", 3, 7, 6},
+    for (const Source& s : {Source{"anagramme", 1, 4, 2}, Source{"deux_mots", 2, DeuxMots::kChampsParEnigme, 7}, Source{"codes", 3, 7, 6},
                             Source{"lettre_en_trop", 6, 5, 3}, Source{"musique", 8, 4, 3},
                             Source{"mot_mysterieux", 9, 3, 2}, Source{"pendu", 11, 2, 1},
                             Source{"mot_a_trouver", 13, 3, 1}, Source{"unelettre", 14, 4, 3}}) {
@@ -218,6 +225,11 @@ TEST_F(Legendes, WordGameVerdicts) {
          [](const Champs& e, const std::string& c, bool a, int p) {
              return Unelettre::texte_erreur(c, e[3], a) + ligne_perte_erreur(p);
          }},
+        {"deux_mots", 2, DeuxMots::kChampsParEnigme,
+         [](const Champs& e, const std::string& c, bool a) { return DeuxMots::texte_reussite(c, e[8], e[7], a); },
+         [](const Champs& e, const std::string& c, bool a, int p) {
+             return DeuxMots::texte_erreur(c, e[8], e[7], a, p == kPerteErreur);
+         }},
         {"musique", 8, 4,
          [](const Champs& e, const std::string& c, bool a) { return Musique::texte_trouve(c, e[2], e[3], a); },
          [](const Champs& e, const std::string& c, bool a, int p) {
@@ -234,6 +246,76 @@ TEST_F(Legendes, WordGameVerdicts) {
             }
         verifier(jeu.form, "commentaire", textes);
     }
+}
+
+// Any two cards can be a wrong pair: the longest word of the file meets every other.
+TEST_F(Legendes, WordFamilyVerdicts) {
+    std::vector<std::string> mots;
+    for (const auto& e : enregistrements(5, 1)) mots.push_back(e[0]);
+    const std::string long_mot = *std::max_element(
+        mots.begin(), mots.end(), [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    constexpr int kGainLePlusLong = 18;
+    std::vector<std::string> textes;
+    for (std::size_t i = 0; i + 1 < mots.size(); i += 2)
+        for (const auto& c : phrases(true)) {
+            textes.push_back(Familles::texte_paire(c, mots[i], mots[i + 1], kGainLePlusLong));
+            textes.push_back(Familles::texte_victoire(c, kGainLePlusLong));
+        }
+    for (const auto& m : mots)
+        for (const auto& c : phrases(false)) {
+            textes.push_back(Familles::texte_echec(c, long_mot, m, kGainLePlusLong));
+            textes.push_back(Familles::texte_echec(c, m, long_mot, kGainLePlusLong));
+        }
+    verifier("familles", "commentaire", textes);
+}
+
+// The sentence's verdicts hold only a phrase, letters and a count: the
+// widest capitals stand for the letters of every sentence.
+TEST_F(Legendes, SentenceVerdicts) {
+    const std::string manquantes = "WMW";
+    std::vector<std::string> textes{Phrase::texte_perdue(manquantes)};
+    for (bool juste : {true, false})
+        for (const auto& c : phrases(juste)) {
+            if (juste) textes.push_back(Phrase::texte_complete(c, manquantes));
+            for (int essais = 0; essais < Phrase::kEssais; ++essais)
+                textes.push_back(Phrase::texte_lettre(c, 'W', juste, essais));
+        }
+    verifier("phrase", "commentaire", textes);
+}
+
+// Every word with the largest stake, which a win doubles.
+TEST_F(Legendes, BettingVerdicts) {
+    constexpr int kMise = static_cast<int>(kScoreMax);
+    std::vector<std::string> genres, comptes;
+    auto fichier = FichierMots::ouvrir(fichier_construit(7));
+    while (!fichier.fin()) {
+        const std::string mot = fichier.lire({Champ::nombre, Champ::texte, Champ::nombre})[1].texte();
+        for (const char* reponse : {"MASCULIN", "FEMININ", "SINGULIER", "PLURIEL"}) {
+            for (const auto& c : phrases(true)) genres.push_back(Masculin::texte_gain(c, mot, reponse, kMise));
+            for (const auto& c : phrases(false))
+                for (bool plus_de_mise : {false, true})
+                    genres.push_back(Masculin::texte_perte(c, mot, reponse, kMise, plus_de_mise));
+        }
+    }
+    for (const auto& e : enregistrements(10, 1))
+        for (bool voyelles : {false, true}) {
+            const int compte = static_cast<int>(e[0].size());
+            for (const auto& c : phrases(true)) comptes.push_back(NbreLettres::texte_gain(c, e[0], voyelles, compte, kMise));
+            for (const auto& c : phrases(false))
+                for (bool plus_de_mise : {false, true})
+                    comptes.push_back(NbreLettres::texte_perte(c, e[0], voyelles, compte, "8", kMise, plus_de_mise));
+        }
+    std::vector<std::string> voyelles, chapeaux{Bonneteau::texte_perte(kMise)};
+    for (const auto& c : phrases(true)) {
+        chapeaux.push_back(Bonneteau::texte_gain(c, kMise));
+        for (char v : {'A', 'Y'}) voyelles.push_back(Voyelles::texte_gain(c, v, kMise));
+    }
+    for (const auto& c : phrases(false))
+        for (bool plus_de_mise : {false, true}) voyelles.push_back(Voyelles::texte_perte(c, "A", "Y", kMise, plus_de_mise));
+    verifier("voyelles", "commentaire", voyelles);
+    verifier("bonneteau", "commentaire", chapeaux);
+    verifier("masculin", "commentaire", genres);
+    verifier("nbre_lettres", "commentaire", comptes);
 }
 
 TEST_F(Legendes, NameScreen) {

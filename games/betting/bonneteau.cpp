@@ -232,12 +232,21 @@ void Bonneteau::rouvrir_les_chapeaux_vides() {
     for (auto& chapeau : bonnet) compte_[static_cast<std::size_t>(chapeau.index())] = chapeau.caption().empty();
 }
 
+std::string Bonneteau::texte_gain(const std::string& commentaire, int mise) {
+    return commentaire + cp1252("\rVous aviez regardé sous les cases ? Allez, avouez-le !\rVous venez de gagner") +
+           texte_nombre(2 * static_cast<std::int64_t>(mise)) + " points !";
+}
+
+std::string Bonneteau::texte_perte(int mise) {
+    return "Il ne vous reste plus aucune tentative !\rJe vous donne donc la solution !\r"
+           "Naturellement vous perdez votre mise de" +
+           texte_nombre(mise) + " points !";
+}
+
 void Bonneteau::gagner() {
     r_.regler(2 * mise.mise());
     r_.jouer_victoire();
-    commentaire.set_caption(r_.commentaire(true) +
-                            cp1252("\rVous aviez regardé sous les cases ? Allez, avouez-le !\rVous venez de gagner") +
-                            texte_nombre(2 * mise.mise()) + " points !");
+    commentaire.set_caption(texte_gain(r_.commentaire(true), mise.mise()));
     mot_a_chercher.set_fore_color(plat::couleurs::vert);
     mot_a_chercher.set_caption("GAGNE !");
     r_.afficher_score(label_score);
@@ -251,9 +260,7 @@ void Bonneteau::gagner() {
 void Bonneteau::perdre() {
     r_.regler(-mise.mise());
     r_.jouer_defaite();
-    commentaire.set_caption("Il ne vous reste plus aucune tentative !\rJe vous donne donc la solution !\r"
-                            "Naturellement vous perdez votre mise de" +
-                            texte_nombre(mise.mise()) + " points !");
+    commentaire.set_caption(texte_perte(mise.mise()));
     mot_a_chercher.set_fore_color(plat::couleurs::rouge);
     mot_a_chercher.set_caption("PERDU !");
     compte_.fill(false);

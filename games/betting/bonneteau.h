@@ -27,6 +27,10 @@ public:
     static constexpr int kChapeaux = 3;
     static constexpr int kEssais = 4;
 
+    // The verdicts of the whole bet.
+    static std::string texte_gain(const std::string& commentaire, int mise);
+    static std::string texte_perte(int mise);
+
     plat::Image cage{*this, "cage"};
     plat::ControlArray<plat::Label> bonnet{*this, "bonnet", kChapeaux};
     plat::Label mot_a_chercher{*this, "mot_a_chercher"};

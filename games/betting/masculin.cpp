@@ -177,11 +177,22 @@ void Masculin::epeler_le_mot() {
     }
 }
 
+std::string Masculin::texte_gain(const std::string& commentaire, const std::string& mot, const std::string& reponse,
+                                 int mise) {
+    return commentaire + "\r" + mot + " est bien un mot au " + reponse + " !" +
+           cp1252("\rCe hasard bénéfique vous fait gagner") + texte_nombre(2 * static_cast<std::int64_t>(mise)) +
+           " points !";
+}
+
+std::string Masculin::texte_perte(const std::string& commentaire, const std::string& mot, const std::string& reponse,
+                                  int mise, bool plus_de_mise) {
+    return commentaire + "\r" + mot + " n'est pas un mot au " + reponse + " !\r" + perte_de_la_mise(mise) +
+           (plus_de_mise ? revenez_plus_tard() : "");
+}
+
 void Masculin::gagner(int index) {
     r_.jouer_victoire();
-    commentaire.set_caption(r_.commentaire(true) + "\r" + mot_ + " est bien un mot au " + reponse1[index].caption() +
-                            " !" + cp1252("\rCe hasard bénéfique vous fait gagner") + texte_nombre(2 * mise.mise()) +
-                            " points !");
+    commentaire.set_caption(texte_gain(r_.commentaire(true), mot_, reponse1[index].caption(), mise.mise()));
     reponse1[1 - bonne_reponse_].set_caption(kPasDeReponse);
     r_.afficher_score(label_score);
     animer_guide(r_, tete, guides::masculin);
@@ -191,11 +202,9 @@ void Masculin::gagner(int index) {
 
 void Masculin::perdre(int index) {
     r_.jouer_defaite();
-    std::string texte = r_.commentaire(false) + "\r" + mot_ + " n'est pas un mot au " + reponse1[index].caption() +
-                        " !\r" + perte_de_la_mise(mise.mise());
+    commentaire.set_caption(texte_perte(r_.commentaire(false), mot_, reponse1[index].caption(), mise.mise(),
+                                        !RegleMise::peut_miser(r_.etat.score)));
     reponse1[1 - bonne_reponse_].set_caption(kPasDeReponse);
-    if (!RegleMise::peut_miser(r_.etat.score)) texte += revenez_plus_tard();
-    commentaire.set_caption(texte);
     r_.afficher_score(label_score);
     r_.cacher_pointeur(kSurEncore);
     clignoter(r_, reponse1[bonne_reponse_], kClignotementsReponse, plat::couleurs::rouge, plat::couleurs::bleu,

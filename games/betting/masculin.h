@@ -19,6 +19,13 @@ public:
     // Refuses a record of datas/7.bin that this screen cannot play.
     static void controler(const Enregistrement& e);
 
+    // The verdicts on the word and the answer picked; a lost stake may leave
+    // too few points for the next.
+    static std::string texte_gain(const std::string& commentaire, const std::string& mot, const std::string& reponse,
+                                  int mise);
+    static std::string texte_perte(const std::string& commentaire, const std::string& mot, const std::string& reponse,
+                                   int mise, bool plus_de_mise);
+
     plat::Image tete{*this, "tete"};
     plat::Label mot_a_chercher{*this, "mot_a_chercher"};
     plat::Label commentaire{*this, "commentaire"};

@@ -197,14 +197,26 @@ void NbreLettres::epeler_le_mot() {
     }
 }
 
+std::string NbreLettres::texte_gain(const std::string& commentaire, const std::string& mot, bool voyelles,
+                                    int compte, int mise) {
+    return commentaire + "\r" + mot +
+           (voyelles ? " comporte bien" + texte_nombre(compte) + " voyelles !"
+                     : " est bien un mot de" + texte_nombre(compte) + " lettres !") +
+           cp1252("\rVous avez un ordinateur dans la tête ? Gain :") +
+           texte_nombre(2 * static_cast<std::int64_t>(mise)) + " points !";
+}
+
+std::string NbreLettres::texte_perte(const std::string& commentaire, const std::string& mot, bool voyelles,
+                                     int compte, const std::string& reponse, int mise, bool plus_de_mise) {
+    return commentaire + "\r" + mot + " comporte " + texte_nombre(compte) +
+           (voyelles ? " voyelles et non " : " lettres et non ") + reponse + " !\r" + perte_de_la_mise(mise) +
+           (plus_de_mise ? revenez_plus_tard() : "");
+}
+
 void NbreLettres::gagner(int index) {
     r_.jouer_victoire();
     reponse[index].set_fore_color(plat::couleurs::bleu);
-    commentaire.set_caption(r_.commentaire(true) + "\r" + mot_ +
-                            (voyelles_ ? " comporte bien" + texte_nombre(compte_) + " voyelles !"
-                                       : " est bien un mot de" + texte_nombre(compte_) + " lettres !") +
-                            cp1252("\rVous avez un ordinateur dans la tête ? Gain :") +
-                            texte_nombre(2 * mise.mise()) + " points !");
+    commentaire.set_caption(texte_gain(r_.commentaire(true), mot_, voyelles_, compte_, mise.mise()));
     r_.afficher_score(label_score);
     animer_guide(r_, oeil, guides::nbre_lettres);
     r_.cacher_pointeur(kSurEncore);
@@ -214,11 +226,8 @@ void NbreLettres::gagner(int index) {
 void NbreLettres::perdre(int index) {
     r_.jouer_defaite();
     reponse[index].set_fore_color(plat::couleurs::rouge);
-    std::string texte = r_.commentaire(false) + "\r" + mot_ + " comporte " + texte_nombre(compte_) +
-                        (voyelles_ ? " voyelles et non " : " lettres et non ") + reponse[index].caption() + " !\r" +
-                        perte_de_la_mise(mise.mise());
-    if (!RegleMise::peut_miser(r_.etat.score)) texte += revenez_plus_tard();
-    commentaire.set_caption(texte);
+    commentaire.set_caption(texte_perte(r_.commentaire(false), mot_, voyelles_, compte_, reponse[index].caption(),
+                                        mise.mise(), !RegleMise::peut_miser(r_.etat.score)));
     r_.afficher_score(label_score);
     r_.cacher_pointeur(kSurEncore);
     plat::Label& juste = reponse[compte_ - (voyelles_ ? kPremierNombreDeVoyelles : kPremiereLongueur)];

@@ -21,6 +21,13 @@ public:
 
     static constexpr int kReponses = 3;
 
+    // The verdicts on the word, its count and the answer picked; a lost
+    // stake may leave too few points for the next.
+    static std::string texte_gain(const std::string& commentaire, const std::string& mot, bool voyelles, int compte,
+                                  int mise);
+    static std::string texte_perte(const std::string& commentaire, const std::string& mot, bool voyelles, int compte,
+                                   const std::string& reponse, int mise, bool plus_de_mise);
+
     plat::Image oeil{*this, "oeil"};
     plat::Label mot_a_chercher{*this, "mot_a_chercher"};
     plat::Label commentaire{*this, "commentaire"};

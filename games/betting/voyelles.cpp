@@ -156,13 +156,21 @@ void Voyelles::reponse_Click(int index) {
     clore_le_pari();
 }
 
+std::string Voyelles::texte_gain(const std::string& commentaire, char cachee, int mise) {
+    return commentaire + cp1252("\rLa voyelle cachée était bien ") + cachee + " !\rVous avez un oeil d'aigle ! Vous gagnez" +
+           texte_nombre(2 * static_cast<std::int64_t>(mise)) + " points !";
+}
+
+std::string Voyelles::texte_perte(const std::string& commentaire, const std::string& choisie,
+                                  const std::string& cachee, int mise, bool plus_de_mise) {
+    return commentaire + "\r Ce n'est pas " + choisie + " mais " + cachee + cp1252(" qu'il fallait désigner !\r") +
+           perte_de_la_mise(mise) + (plus_de_mise ? revenez_plus_tard() : "");
+}
+
 void Voyelles::gagner() {
     r_.jouer_victoire();
     mot_a_chercher.set_caption("GAGNE !");
-    commentaire.set_caption(r_.commentaire(true) + cp1252("\rLa voyelle cachée était bien ") +
-                            kToutes[static_cast<std::size_t>(cachee_)] +
-                            " !\rVous avez un oeil d'aigle ! Vous gagnez" + texte_nombre(2 * mise.mise()) +
-                            " points !");
+    commentaire.set_caption(texte_gain(r_.commentaire(true), kToutes[static_cast<std::size_t>(cachee_)], mise.mise()));
     reponse[cachee_].set_fore_color(plat::couleurs::vert);
     r_.afficher_score(label_score);
     animer_guide(r_, aigle, guides::voyelles);
@@ -172,11 +180,8 @@ void Voyelles::perdre(int index) {
     r_.jouer_defaite();
     mot_a_chercher.set_caption("PERDU !");
     reponse[index].set_fore_color(plat::couleurs::rouge);
-    std::string texte = r_.commentaire(false) + "\r Ce n'est pas " + reponse[index].caption() + " mais " +
-                        reponse[cachee_].caption() + cp1252(" qu'il fallait désigner !\r") +
-                        perte_de_la_mise(mise.mise());
-    if (!RegleMise::peut_miser(r_.etat.score)) texte += revenez_plus_tard();
-    commentaire.set_caption(texte);
+    commentaire.set_caption(texte_perte(r_.commentaire(false), reponse[index].caption(), reponse[cachee_].caption(),
+                                        mise.mise(), !RegleMise::peut_miser(r_.etat.score)));
     r_.afficher_score(label_score);
 }
 

@@ -14,6 +14,12 @@ public:
 
     static constexpr int kVoyelles = 6;
 
+    // The verdicts on the hidden vowel; a lost stake may leave too few
+    // points for the next.
+    static std::string texte_gain(const std::string& commentaire, char cachee, int mise);
+    static std::string texte_perte(const std::string& commentaire, const std::string& choisie,
+                                   const std::string& cachee, int mise, bool plus_de_mise);
+
     plat::Image aigle{*this, "aigle"};
     plat::Label mot_a_chercher{*this, "mot_a_chercher"};
     plat::Label commentaire{*this, "commentaire"};

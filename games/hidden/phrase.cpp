@@ -133,6 +133,12 @@ std::string Phrase::lettres_manquantes() const { return en_capitales(mot2_); }
 
 // ---------------------------------------------------------------- letters
 
+std::string Phrase::texte_lettre(const std::string& commentaire, char lettre, bool juste, int essais) {
+    std::string texte = juste ? commentaire + " Je place la lettre " + lettre + " dans la phrase."
+                              : commentaire + " " + lettre + " ne fait pas partie de la phrase !";
+    return texte + "\rNombre de tentatives disponibles : " + std::to_string(essais);
+}
+
 void Phrase::lettre_Click(int index) {
     if (fin_phrase.enabled()) r_.rendre_inactif(fin_phrase);
     r_.jouer_son_touche();
@@ -141,14 +147,9 @@ void Phrase::lettre_Click(int index) {
     char lettre = Alphabet::lettre_de(index);
     bool juste = mot2_.find(minuscule(lettre)) != std::string::npos;
     const std::string& phrase_du_tour = r_.commentaire(juste);
-    if (juste) {
-        replacer(minuscule(lettre));
-        commentaire.set_caption(phrase_du_tour + " Je place la lettre " + lettre + " dans la phrase.");
-    } else {
-        commentaire.set_caption(phrase_du_tour + " " + lettre + " ne fait pas partie de la phrase !");
-    }
+    if (juste) replacer(minuscule(lettre));
     --essais_;
-    commentaire.set_caption(commentaire.caption() + "\rNombre de tentatives disponibles : " + std::to_string(essais_));
+    commentaire.set_caption(texte_lettre(phrase_du_tour, lettre, juste, essais_));
     verifier_phrase(phrase_du_tour);
 }
 
@@ -181,15 +182,22 @@ void Phrase::verifier_phrase(const std::string& eloge) {
         phrase_perdue();
 }
 
+std::string Phrase::texte_complete(const std::string& eloge, const std::string& manquantes) {
+    return eloge + cp1252("\rVous avez à présent la phrase complète !\rIl manquait effectivement les lettres ") +
+           manquantes + ".";
+}
+
+std::string Phrase::texte_perdue(const std::string& manquantes) {
+    return cp1252("Trop tard ! Il ne vous reste plus aucun essai !\rVoici les lettres manquantes : ") + manquantes +
+           ".";
+}
+
 void Phrase::phrase_complete(const std::string& eloge) {
     finie_ = true;
     enigmes_.regler(kGain);
     r_.jouer_victoire();
     phrases.set_fore_color(plat::couleurs::bleu);
-    commentaire.set_caption(eloge +
-                            cp1252("\rVous avez à présent la phrase complète !\rIl manquait effectivement les "
-                                   "lettres ") +
-                            lettres_manquantes() + ".");
+    commentaire.set_caption(texte_complete(eloge, lettres_manquantes()));
     clavier.alphabet.set_visible(false);
     r_.afficher_score(label_score);
     animer_guide(r_, tete, guides::phrase);
@@ -204,8 +212,7 @@ void Phrase::phrase_perdue() {
     enigmes_.regler(-kPenalite);  // the score stops at 0
     r_.jouer_defaite();
     clavier.alphabet.set_visible(false);
-    commentaire.set_caption(cp1252("Trop tard ! Il ne vous reste plus aucun essai !\rVoici les lettres manquantes : ") +
-                            lettres_manquantes() + ".");
+    commentaire.set_caption(texte_perdue(lettres_manquantes()));
     r_.afficher_score(label_score);
     r_.cacher_pointeur(kSurEncore);
     alterner(

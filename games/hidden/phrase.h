@@ -18,6 +18,11 @@ public:
 
     static constexpr int kEssais = 3;
 
+    // The verdicts of a tried letter and of the end of a sentence.
+    static std::string texte_lettre(const std::string& commentaire, char lettre, bool juste, int essais);
+    static std::string texte_complete(const std::string& eloge, const std::string& manquantes);
+    static std::string texte_perdue(const std::string& manquantes);
+
     plat::PictureBox tete{*this, "tete"};
     plat::Label commentaire{*this, "commentaire"};
     plat::Label phrases{*this, "phrases"};

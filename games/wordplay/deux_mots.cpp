@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kIlvariaRepos = 0;
-constexpr int kChampsParEnigme = 9;
 constexpr std::size_t kLettresParCarte = 8;
 
 // The six words: two rows of three cards.
@@ -238,9 +237,19 @@ void DeuxMots::test_Click() {
     Routines::rendre_actif(encore_2mots);
 }
 
+std::string DeuxMots::texte_reussite(const std::string& commentaire, const std::string& mot,
+                                     const std::string& indice, bool indice_achete) {
+    return commentaire + " " + mot + " !\r" + bilan_reussite(indice_achete, indice);
+}
+
+std::string DeuxMots::texte_erreur(const std::string& commentaire, const std::string& mot,
+                                   const std::string& indice, bool indice_achete, bool points_perdus) {
+    return commentaire + " " + mot + " !\r" + bilan_erreur(points_perdus, indice_achete, indice);
+}
+
 void DeuxMots::reussir(bool indice_achete) {
     r_.jouer_victoire();
-    commentaire.set_caption(r_.commentaire(true) + " " + mot_montre_ + " !\r" + bilan_reussite(indice_achete, indice_));
+    commentaire.set_caption(texte_reussite(r_.commentaire(true), mot_montre_, indice_, indice_achete));
     r_.afficher_score(label_score);
     reponse.set_fore_color(plat::couleurs::bleu);
     animer_guide(r_, ilvaria, guides::deux_mots);
@@ -251,8 +260,7 @@ void DeuxMots::echouer(bool indice_achete, int perte) {
     r_.jouer_defaite();
     if (perte != 0) r_.afficher_score(label_score);
     bool points_perdus = perte == kPerteErreur;
-    commentaire.set_caption(r_.commentaire(false) + " " + mot_montre_ + " !\r" +
-                            bilan_erreur(points_perdus, indice_achete, indice_));
+    commentaire.set_caption(texte_erreur(r_.commentaire(false), mot_montre_, indice_, indice_achete, points_perdus));
     r_.cacher_pointeur(kSurEncore);
     auto montrer = [this](plat::Couleur couleur, const std::string& texte) {
         reponse.set_fore_color(couleur);

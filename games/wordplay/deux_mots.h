@@ -17,6 +17,13 @@ public:
     static void controler(const Enregistrement& e);
 
     static constexpr int kMots = 6;
+    static constexpr int kChampsParEnigme = 9;
+
+    // The verdicts: the comment phrase on the joined word, then the hint line.
+    static std::string texte_reussite(const std::string& commentaire, const std::string& mot,
+                                      const std::string& indice, bool indice_achete);
+    static std::string texte_erreur(const std::string& commentaire, const std::string& mot,
+                                    const std::string& indice, bool indice_achete, bool points_perdus);
 
     plat::Image ilvaria{*this, "ilvaria"};
     plat::ControlArray<plat::Label> label_mot{*this, "label_mot", kMots};

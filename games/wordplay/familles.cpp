@@ -217,9 +217,24 @@ void Familles::montrer(int carte, plat::Couleur couleur, int mot_montre) {
 
 const std::string& Familles::mot(int carte) const { return mots_[mot_de_carte_[carte]]; }
 
+std::string Familles::texte_paire(const std::string& commentaire, const std::string& mot,
+                                  const std::string& autre, int gain) {
+    return commentaire + "\r" + mot + cp1252(" fait penser à ") + autre + " !" + points_a_gagner(gain);
+}
+
+// The last try that leaves nothing to win shows the solution instead.
+std::string Familles::texte_echec(const std::string& commentaire, const std::string& mot,
+                                  const std::string& autre, int gain) {
+    if (gain <= 0) return kSolution;
+    return commentaire + "\r" + mot + cp1252(" n'évoque pas ") + autre + " !" + points_a_gagner(gain);
+}
+
+std::string Familles::texte_victoire(const std::string& commentaire, int gain) {
+    return commentaire + "\rCette victoire vous rapporte " + std::to_string(gain) + " points !\rUne autre petite partie ?";
+}
+
 void Familles::montrer_paire(int premiere, int seconde) {
-    commentaire.set_caption(r_.commentaire(true) + "\r" + mot(premiere) + cp1252(" fait penser à ") + mot(seconde) +
-                            " !" + points_a_gagner(gain_));
+    commentaire.set_caption(texte_paire(r_.commentaire(true), mot(premiere), mot(seconde), gain_));
     int m1 = mot_de_carte_[premiere];
     int m2 = mot_de_carte_[seconde];
     for (int i = 0; i < kEchangesPaire; ++i) {
@@ -238,8 +253,7 @@ void Familles::montrer_paire(int premiere, int seconde) {
 }
 
 void Familles::montrer_echec(int premiere, int seconde) {
-    std::string texte = r_.commentaire(false) + "\r" + mot(premiere) + cp1252(" n'évoque pas ") + mot(seconde) + " !";
-    commentaire.set_caption(gain_ > 0 ? texte + points_a_gagner(gain_) : kSolution);
+    commentaire.set_caption(texte_echec(r_.commentaire(false), mot(premiere), mot(seconde), gain_));
     auto taille = [&](int points) {
         label_carte[premiere].set_font_size(points);
         label_carte[seconde].set_font_size(points);
@@ -277,8 +291,7 @@ void Familles::gagner() {
     r_.jouer_victoire();
     label_score.set_caption(std::to_string(r_.etat.score));
     // The phrase after the one the last pair used, the rotation left as it is.
-    commentaire.set_caption(r_.commentaire_du_tour(true) + "\rCette victoire vous rapporte " + std::to_string(gain_) +
-                            " points !\rUne autre petite partie ?");
+    commentaire.set_caption(texte_victoire(r_.commentaire_du_tour(true), gain_));
     r_.afficher_score(label_score);
     animer_guide(r_, perso, guides::familles);
     r_.cacher_pointeur(kSurEncore);

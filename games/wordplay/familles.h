@@ -22,6 +22,13 @@ public:
     // Refuses the words, one record or one word at a time, of datas/5.bin that this screen cannot play.
     static void controler(const Enregistrement& e);
 
+    // The verdicts of a try and of a won game, with the prize still to win.
+    static std::string texte_paire(const std::string& commentaire, const std::string& mot,
+                                   const std::string& autre, int gain);
+    static std::string texte_echec(const std::string& commentaire, const std::string& mot,
+                                   const std::string& autre, int gain);
+    static std::string texte_victoire(const std::string& commentaire, int gain);
+
     plat::ControlArray<plat::Label> label_carte{*this, "label_carte", kCartes};
     plat::Label commentaire{*this, "commentaire"};
     plat::Label label_score{*this, "label_score"};
