@@ -25,8 +25,8 @@ void copier_mots(Bench& b) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage : lexirama_photos DOSSIER\n";
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage : lexirama_photos DOSSIER [SCORE]\n";
         return 2;
     }
     fs::path sortie = argv[1];
@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     copier_mots(b);
     b.demarrer();
     b.enregistrer_png("demande_prenom", sortie / "demande_prenom.png");
-    b.etat().score = 12;
+    // A score given shows the widest numbers the game screens must hold.
+    b.etat().score = argc == 3 ? std::stoll(argv[2]) : 12;
     for (plat::Form* f : b.app().forms()) {
         if (f->name() == "demande_prenom") continue;
         b.ouvrir(f->name());
