@@ -19,6 +19,8 @@ inline constexpr int kPremierReproche = 7;  // slots 0–6 praise, 7–13 reproa
 
 struct EtatPartage {
     std::string prenom;  // Windows-1252
+    // The menu character the player chose as their picture, from 0.
+    int personnage = 0;
     std::int32_t score = 0;
     std::int32_t score_charge = 0;
     Valeur profil_existant;

@@ -16,7 +16,8 @@ struct Fond {
 
 // Backgrounds in the order they load; a game not built yet still has its
 // picture loaded so that a missing file shows up at start.
-constexpr std::array<Fond, 7> kFondsAvantFeuilles = {{{"demande_prenom", "4"},
+constexpr std::array<Fond, 8> kFondsAvantFeuilles = {{{"demande_prenom", "4"},
+                                                      {"choix_joueur", "22"},
                                                       {"bonneteau", "5"},
                                                       {"voyelles", "6"},
                                                       {"familles", "7"},
@@ -83,7 +84,7 @@ Chargement::Chargement(plat::Application& app) : plat::Form(app, "chargement") {
     logo.place(0, 0, plat::kLargeurEcran, 430);
 }
 
-void demarrer(Routines& r, Chargement& chargement, Titre& titre) {
+void demarrer(Routines& r, Chargement& chargement, Titre& titre, const std::function<void()>& accueillir) {
     r.precharger_images(a_lire_en_avance());
     r.cacher_pointeur(kCentre);
     r.charger_fond(titre, "2");
@@ -109,6 +110,6 @@ void demarrer(Routines& r, Chargement& chargement, Titre& titre) {
     charger(r, kFondsSousLeTitre);
     // The menu's ambient draw stays silent while the name is entered.
     r.etat.en_jeu = true;
-    if (plat::Form* nom = r.app.form("demande_prenom")) nom->show();
+    accueillir();
     titre.hide();
 }

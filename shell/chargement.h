@@ -1,6 +1,8 @@
 #pragma once
 // The loading screen and the title: the program's start-up, step by step,
 // from the hidden pointer to the name screen.
+#include <functional>
+
 #include "core/routines.h"
 #include "platform/form.h"
 
@@ -18,5 +20,6 @@ public:
 
 // Loads every background, the three sheets and the grey button face, plays
 // the loading tune and the first ambient sound, shows the title while the
-// last backgrounds load, then shows the name screen.
-void demarrer(Routines& r, Chargement& chargement, Titre& titre);
+// last backgrounds load, then `accueillir` shows the first screen (the
+// stored players, or the name screen).
+void demarrer(Routines& r, Chargement& chargement, Titre& titre, const std::function<void()>& accueillir);

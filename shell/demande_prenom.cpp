@@ -6,8 +6,6 @@
 #include "core/disposition.h"
 #include "core/ecran_de_jeu.h"
 #include "platform/text.h"
-#include "shell/commentaires.h"
-#include "shell/fichier_joueur.h"
 
 namespace {
 
@@ -18,12 +16,12 @@ const std::string kInconnu = "INCONNU";
 const std::string kSaisieVide(kLongueurPrenomMax, ' ');
 
 const std::string kSonEffacer = "3.ats";
-const std::string kSonBascule = "6.ats";  // the player switch and the confirmation
+const std::string kSonBascule = "6.ats";  // the way back to the players and the confirmation
 
-const std::string kNouveauJoueur = cp1252("NOUVEAU JOUEUR");
+const std::string kRetourAuxJoueurs = cp1252("Revenir aux joueurs");
 const std::string kPremierJoueur = cp1252("Vous êtes le premier joueur");
 
-constexpr int kTailleBascule = 11;  // two lines fit on the plaque: "Reprendre jeu de" and the name
+constexpr int kTailleBascule = 11;
 // A caption starts a little below the plaque's rim, so that one line does not
 // hug it, keeps clear of its rounded ends, and ends above the lower rim (the
 // drawing's box also holds the plaque's shadow); a caption too long for two
@@ -78,7 +76,7 @@ void DemandePrenom::disposer() {
     plat::Rect plaque = conserver.bounds();
     conserver.place(plaque.x + kBordsBascule, plaque.y + kMargeBascule, plaque.w - 2 * kBordsBascule,
                     plaque.h - kMargeBascule - kOmbreBascule);
-    conserver.set_caption(kNouveauJoueur);
+    conserver.set_caption(kPremierJoueur);
     conserver.set_font_size(kTailleBascule);
     conserver.set_min_font_size(kTailleBasculeMin);
     conserver.set_bold(true);
@@ -105,30 +103,22 @@ void DemandePrenom::disposer() {
 
 // ---------------------------------------------------------------- opening
 
+// With nobody to go back to, the plaque says so and cannot be pressed.
+void DemandePrenom::ouvrir(bool joueurs_stockes, const std::string& message) {
+    conserver.set_caption(joueurs_stockes ? kRetourAuxJoueurs : kPremierJoueur);
+    conserver.set_enabled(joueurs_stockes);
+    avertissement.set_caption(message);
+    avertissement.set_visible(!message.empty());
+    label_score.set_caption("0");
+    recommencer_saisie(kInconnu);
+    show();
+}
+
 void DemandePrenom::Form_Activate() {
-    LectureJoueur lecture = lire_fichier_joueur(dossier_joueur(r_.dossier_datas()), r_.dossier_datas());
-    r_.fermer_fichiers();
-    if (lecture.profil) {
-        reprendre_profil(*lecture.profil, r_.etat);
-        prenom_stocke_ = lecture.profil->prenom;
-    } else {
-        accueillir_premier_joueur(lecture.avertissement);
-    }
-    label_score.set_caption(std::to_string(r_.etat.score));
     r_.etat.survol = false;
-    recommencer_saisie(lecture.profil ? prenom_stocke_ : kInconnu);
     r_.montrer_pointeur();
     clavier.alphabet.set_visible(true);
     espace.set_visible(true);
-}
-
-// There is nobody to go back to: the switch says so and cannot be pressed.
-void DemandePrenom::accueillir_premier_joueur(const std::string& message) {
-    conserver.set_caption(kPremierJoueur);
-    conserver.set_enabled(false);
-    r_.etat.profil_existant = Valeur(1);  // saved at quit: from now on there is a player
-    avertissement.set_caption(message);
-    avertissement.set_visible(!message.empty());
 }
 
 // ---------------------------------------------------------------- spelling
@@ -156,40 +146,15 @@ void DemandePrenom::effacer_Click() {
     recommencer_saisie(kInconnu);
 }
 
-std::string DemandePrenom::texte_reprendre(const std::string& prenom) { return "Reprendre jeu de\r" + prenom; }
-
-// Switches between the stored player and a new one. Only the score changes
-// now; a new player's progress is reset when the name is confirmed.
 void DemandePrenom::conserver_Click() {
     r_.jouer_son(kSonBascule);
-    nouveau_joueur_ = !nouveau_joueur_;
-    if (nouveau_joueur_) {
-        r_.etat.fixer_score(0);
-        conserver.set_caption(texte_reprendre(prenom_stocke_));
-        recommencer_saisie(kInconnu);
-    } else {
-        recommencer_saisie(prenom_stocke_);
-        conserver.set_caption(kNouveauJoueur);
-        r_.etat.fixer_score(r_.etat.score_charge);
-    }
-    r_.afficher_score(label_score);
+    if (on_retour) on_retour();
 }
 
+// The player is made, or found, on the players' screen.
 void DemandePrenom::fin_mot_Click() {
     r_.jouer_son(kSonBascule);
-    r_.cacher_pointeur(kMenu);
-    if (nouveau_joueur_) {
-        r_.etat.fixer_score(0);
-        remettre_progression_a_zero(r_.etat);
-    } else {
-        r_.etat.fixer_score(r_.etat.score_charge);
-    }
-    r_.etat.prenom = prenom_confirme(saisie_, cases_montrees());
-    r_.etat.commentaires = commentaires_pour(r_.etat.prenom);
-    r_.etat.prenom_confirme = true;
-    r_.sauvegarder();
-    if (plat::Form* menu = r_.app.form("depart")) menu->show();
-    hide();
+    if (on_prenom) on_prenom(prenom_confirme(saisie_, cases_montrees()));
 }
 
 // ---------------------------------------------------------------- cells

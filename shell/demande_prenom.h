@@ -1,6 +1,7 @@
 #pragma once
-// The name screen: go on with the stored player or start a new one, spell a
-// first name on the on-screen alphabet, confirm to reach the menu.
+// The name screen: a new player spells a first name on the on-screen
+// alphabet and confirms it; the stored players are a click away.
+#include <functional>
 #include <string>
 
 #include "core/alphabet.h"
@@ -12,8 +13,13 @@ class DemandePrenom : public plat::Form {
 public:
     explicit DemandePrenom(Routines& r);
 
-    // The switch's caption once a new player is chosen: back to the stored one.
-    static std::string texte_reprendre(const std::string& prenom);
+    // Shows the screen for a new player: whether there are stored players to
+    // go back to, and what the robot says (Windows-1252; empty: its invitation).
+    void ouvrir(bool joueurs_stockes, const std::string& message);
+
+    // The name confirmed (Windows-1252), and the way back to the players.
+    std::function<void(const std::string& prenom)> on_prenom;
+    std::function<void()> on_retour;
 
     Alphabet clavier;  // the frame `alphabet` and the 26 buttons `lettre`
     plat::Button espace{*this, "espace"};
@@ -34,7 +40,6 @@ private:
     void fin_mot_Click();
 
     void disposer();
-    void accueillir_premier_joueur(const std::string& message);
     void ajouter_caractere(char c);
     void recommencer_saisie(const std::string& nom_montre);
     // Lays out the first n cells along the board.
@@ -42,8 +47,6 @@ private:
     CasesPrenom cases_montrees() const;
 
     Routines& r_;
-    std::string prenom_stocke_;
-    std::string saisie_;       // the letters typed, blanks elsewhere
-    int nb_lettres_ = 0;       // letters typed since the last erase or switch
-    bool nouveau_joueur_ = false;
+    std::string saisie_;  // the letters typed, blanks elsewhere
+    int nb_lettres_ = 0;  // letters typed since the last erase
 };

@@ -11,6 +11,7 @@
 
 #include "platform/program_folder.h"
 #include "platform/text.h"
+#include "shell/joueurs.h"
 
 namespace fs = std::filesystem;
 
@@ -46,19 +47,17 @@ std::optional<std::string> lire_octets(const fs::path& chemin) {
     return octets;
 }
 
-// The first of 4.bin.illisible, 4.bin.illisible-2, … that is free.
-fs::path place_a_part(const fs::path& dossier) {
-    fs::path place = dossier / kFichierJoueurIllisible;
-    std::error_code erreur;
-    for (int n = 2; fs::exists(fs::symlink_status(place, erreur)); ++n)
-        place = dossier / (std::string(kFichierJoueurIllisible) + "-" + std::to_string(n));
-    return place;
+fs::path a_cote(const fs::path& chemin, std::string_view suffixe) {
+    return chemin.parent_path() / (chemin.filename().string() + std::string(suffixe));
 }
 
-std::string avertissement(const FichierJoueurIllisible& e, const fs::path& place) {
-    return cp1252("Le fichier du joueur était illisible (") + cp1252(e.what()) +
-           cp1252(").\rIl est gardé à part (") + place.filename().string() +
-           cp1252(") et vous commencez comme premier joueur.");
+// The first of X.illisible, X.illisible-2, … that is free.
+fs::path place_a_part(const fs::path& chemin) {
+    fs::path place = a_cote(chemin, kSuffixeIllisible);
+    std::error_code erreur;
+    for (int n = 2; fs::exists(fs::symlink_status(place, erreur)); ++n)
+        place = a_cote(chemin, std::string(kSuffixeIllisible) + "-" + std::to_string(n));
+    return place;
 }
 
 bool est_un_joueur_complet(const fs::path& chemin) {
@@ -73,9 +72,8 @@ bool est_un_joueur_complet(const fs::path& chemin) {
 // A save written whole and flushed, whose rename the end of the program
 // interrupted, is the newest state of the player: it is taken. Anything
 // else left there is a save cut short and is dropped.
-void reprendre_sauvegarde_interrompue(const fs::path& dossier) {
-    const fs::path chemin = dossier / kFichierJoueur;
-    const fs::path provisoire = dossier / kFichierJoueurProvisoire;
+void reprendre_sauvegarde_interrompue(const fs::path& chemin) {
+    const fs::path provisoire = a_cote(chemin, kSuffixeProvisoire);
     std::error_code erreur;
     if (!fs::is_regular_file(provisoire, erreur)) return;
     bool plus_recente = !fs::exists(chemin, erreur) ||
@@ -163,24 +161,34 @@ fs::path dossier_joueur(const fs::path& dossier_datas) {
 }
 
 LectureJoueur lire_fichier_joueur(const fs::path& dossier, const fs::path& ancien) {
-    reprendre_sauvegarde_interrompue(dossier);
     apporter_ancien_joueur(dossier, ancien);
-    const fs::path chemin = dossier / kFichierJoueur;
+    LectureJoueur lecture = lire_joueur(dossier / kFichierJoueur);
+    if (!lecture.avertissement.empty()) lecture.avertissement += cp1252(" Vous commencez comme premier joueur.");
+    return lecture;
+}
+
+LectureJoueur lire_joueur(const fs::path& chemin) {
+    reprendre_sauvegarde_interrompue(chemin);
     try {
         std::optional<std::string> octets = lire_octets(chemin);
         if (!octets) return {};
         return {lire_profil(*octets), {}};
     } catch (const FichierJoueurIllisible& e) {
-        fs::path place = place_a_part(dossier);
+        fs::path place = place_a_part(chemin);
         std::error_code ignore;  // left in place, it is set aside again at the next start
         fs::rename(chemin, place, ignore);
-        return {std::nullopt, avertissement(e, place)};
+        return {std::nullopt, cp1252("Le fichier du joueur " + chemin.filename().string() + " était illisible (") +
+                                  cp1252(e.what()) + cp1252(").\rIl est gardé à part (") +
+                                  place.filename().string() + ")."};
     }
 }
 
 void ecrire_fichier_joueur(const fs::path& dossier, std::string_view octets) {
-    const fs::path chemin = dossier / kFichierJoueur;
-    const fs::path provisoire = dossier / kFichierJoueurProvisoire;
+    ecrire_joueur(dossier / kFichierJoueur, octets);
+}
+
+void ecrire_joueur(const fs::path& chemin, std::string_view octets) {
+    const fs::path provisoire = a_cote(chemin, kSuffixeProvisoire);
     try {
         ecrire_et_vider(provisoire, octets);
     } catch (const std::runtime_error&) {
@@ -191,7 +199,7 @@ void ecrire_fichier_joueur(const fs::path& dossier, std::string_view octets) {
     std::error_code erreur;
     fs::rename(provisoire, chemin, erreur);
     if (erreur) refuser_sauvegarde(chemin, erreur.value());
-    vider_dossier(dossier);
+    vider_dossier(chemin.parent_path());
 }
 
 ProfilJoueur profil_de(const EtatPartage& etat) {
@@ -212,6 +220,10 @@ void remettre_progression_a_zero(EtatPartage& etat) {
     for (Valeur EtatPartage::*compteur : kCompteurs) etat.*compteur = Valeur(0);
 }
 
+// The player's own file first: it is the one the next start reads.
 void sauver_joueur(Routines& r) {
-    ecrire_fichier_joueur(dossier_joueur(r.dossier_datas()), ecrire_profil(profil_de(r.etat)));
+    const fs::path dossier = dossier_joueur(r.dossier_datas());
+    const std::string octets = ecrire_profil(profil_de(r.etat));
+    ecrire_joueur(fichier_du_joueur(dossier, r.etat.prenom, r.etat.personnage), octets);
+    ecrire_fichier_joueur(dossier, octets);
 }

@@ -13,11 +13,12 @@
 #include "shell/profil_joueur.h"
 
 inline constexpr std::string_view kFichierJoueur = "4.bin";
-// An unreadable player file is kept under this name rather than written
-// over; a second one gets "4.bin.illisible-2", and so on.
-inline constexpr std::string_view kFichierJoueurIllisible = "4.bin.illisible";
-// A save is written here, flushed to the disk, then renamed over 4.bin.
-inline constexpr std::string_view kFichierJoueurProvisoire = "4.bin.tmp";
+// An unreadable player file is kept under its name and this suffix rather
+// than written over; a second one gets "4.bin.illisible-2", and so on.
+inline constexpr std::string_view kSuffixeIllisible = ".illisible";
+// A save is written beside the file under this suffix, flushed to the disk,
+// then renamed over it.
+inline constexpr std::string_view kSuffixeProvisoire = ".tmp";
 // No player file is larger; bytes beyond are never read.
 inline constexpr std::size_t kTailleMaxFichierJoueur = 64 * 1024;
 
@@ -44,11 +45,15 @@ struct LectureJoueur {
 // lost and nothing is written beside the program.
 LectureJoueur lire_fichier_joueur(const std::filesystem::path& dossier, const std::filesystem::path& ancien = {});
 
+// One player file anywhere, read and set aside as lire_fichier_joueur does.
+LectureJoueur lire_joueur(const std::filesystem::path& chemin);
+
 // Writes the temporary file, flushes it to the disk, then renames it over
 // 4.bin: an end of the program or of the power at any instant keeps a whole
 // save, the last one or the new one. Throws, with a French message, when the
 // file cannot be written; the last save is then left as it was.
 void ecrire_fichier_joueur(const std::filesystem::path& dossier, std::string_view octets);
+void ecrire_joueur(const std::filesystem::path& chemin, std::string_view octets);
 
 // The profile as the shared state holds it now, and back. Values out of
 // their range (a negative progress or counter) are read as 0.
@@ -59,5 +64,6 @@ void reprendre_profil(const ProfilJoueur& profil, EtatPartage& etat);
 // rotation from its start.
 void remettre_progression_a_zero(EtatPartage& etat);
 
-// Name, score, progress and sound rotations to the player file.
+// Name, score, progress and sound rotations to the player's own file, then
+// to 4.bin.
 void sauver_joueur(Routines& r);

@@ -12,6 +12,7 @@ Programme::Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<pla
     : app(std::move(backend), std::move(sound)),
       routines(app, std::move(dossier), graine),
       demande_prenom(routines),
+      choix_joueur(routines),
       depart(routines),
       jeux(creer_jeux(routines)) {
     // Closing the window or SIGTERM leaves the way the quit picture does.
@@ -19,11 +20,16 @@ Programme::Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<pla
     // The menu carries the sound device, whose status notice drives the ambient sound.
     app.on_sound_status = [this] { depart.sons_StatusUpdate(); };
     routines.sauvegarde = [this] { sauvegarder(); };
+    choix_joueur.ouvrir_ecran_du_prenom = [this](bool joueurs_stockes, const std::string& message) {
+        demande_prenom.ouvrir(joueurs_stockes, message);
+    };
+    demande_prenom.on_prenom = [this](const std::string& prenom) { choix_joueur.prenom_choisi(prenom); };
+    demande_prenom.on_retour = [this] { choix_joueur.revenir(); };
 }
 
 Programme::~Programme() = default;
 
-void Programme::demarrer() { ::demarrer(routines, chargement, titre); }
+void Programme::demarrer() { ::demarrer(routines, chargement, titre, [this] { choix_joueur.accueillir(); }); }
 
 void Programme::executer() { app.run(); }
 

@@ -10,6 +10,7 @@
 #include "core/routines.h"
 #include "platform/application.h"
 #include "shell/chargement.h"
+#include "shell/choix_joueur.h"
 #include "shell/demande_prenom.h"
 #include "shell/depart.h"
 
@@ -31,6 +32,7 @@ public:
     Chargement chargement{app};
     Titre titre{app};
     DemandePrenom demande_prenom;
+    ChoixJoueur choix_joueur;
     Depart depart;
     std::vector<std::unique_ptr<plat::Form>> jeux;
 

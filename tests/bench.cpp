@@ -21,7 +21,7 @@ fs::path dossier_temporaire() {
 // The built pictures are shared by every bench; word files are not.
 void lier_images(const fs::path& datas) {
     fs::path construites = fs::path(LEXIRAMA_BUILD_DIR) / "datas";
-    for (int i = 1; i <= 21; ++i) {
+    for (int i = 1; i <= 22; ++i) {
         fs::path image = construites / std::to_string(i);
         if (fs::exists(image)) fs::create_symlink(image, datas / std::to_string(i));
     }

@@ -122,7 +122,7 @@ bool contains(PixelRect r, int x, int y) { return x >= r.x && x < r.x + r.w && y
 
 TEST(Pictures, EveryBackgroundIsAFullScreenPicture) {
     for (const char* name : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "14", "15", "16", "17", "18", "19",
-                             "20", "21"}) {
+                             "20", "21", "22"}) {
         SCOPED_TRACE(std::string("picture ") + name);
         const Picture picture(name);
         ASSERT_TRUE(picture.loaded()) << "missing or not a PNG: " << (kDatas / name);

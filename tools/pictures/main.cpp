@@ -1,5 +1,5 @@
 // build_pictures ART_DIR OUT_DIR: rasterises the SVG art into the pictures the
-// game loads, "1" to "21" (no extension): backgrounds first, then the sprite
+// game loads, "1" to "22" (no extension): backgrounds first, then the sprite
 // sheets, whose frames are painted over the backgrounds' scenes.
 
 #include <exception>
