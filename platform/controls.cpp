@@ -23,21 +23,28 @@ bool Control::active() const { return enabled_ && (!parent_ || parent_->active()
 
 void Label::refresh() { form().app().repaint(); }
 
+Rect Label::text_box() const {
+    Rect b = bounds();
+    return {b.x + padding_.left, b.y + padding_.top, b.w - padding_.left - padding_.right,
+            b.h - padding_.top - padding_.bottom};
+}
+
 TextStyle Label::shown_style() const {
     TextStyle style = style_;
-    while (style.size > min_size_ && min_size_ > 0 && !text_fits(caption_, style, bounds().w, bounds().h))
-        --style.size;
+    Rect t = text_box();
+    while (style.size > min_size_ && min_size_ > 0 && !text_fits(caption_, style, t.w, t.h)) --style.size;
     return style;
 }
 
 bool Label::caption_fits() const {
     TextStyle style = shown_style();
+    Rect t = text_box();
     // Centred on its capitals, a caption may lend its accents' room to the border.
-    return text_fits(caption_, style, bounds().w, on_capitals_ ? kHauteurEcran : bounds().h);
+    return text_fits(caption_, style, t.w, on_capitals_ ? kHauteurEcran : t.h);
 }
 
 const PicturePtr& Label::rendered() const {
-    int w = bounds().w;
+    int w = text_box().w;
     if (caption_ != rendered_caption_ || !(style_ == rendered_style_) || w != rendered_width_) {
         rendered_shown_ = shown_style();
         rendered_ = render_text(caption_, rendered_shown_, w);
@@ -55,7 +62,7 @@ const PicturePtr& Label::rendered() const {
 }
 
 int Label::rendered_left() const {
-    Rect b = bounds();
+    Rect b = text_box();
     if (style_.wrap || !rendered_) return b.x;
     if (style_.align == Align::center) return b.x + (b.w - rendered_->width()) / 2;
     if (style_.align == Align::right) return b.x + b.w - rendered_->width();
@@ -63,7 +70,8 @@ int Label::rendered_left() const {
 }
 
 int Label::rendered_top() const {
-    return top() + (on_capitals_ ? capitals_centred_top(rendered_shown_, bounds().h) : 0);
+    Rect t = text_box();
+    return t.y + (on_capitals_ ? capitals_centred_top(rendered_shown_, t.h) : 0);
 }
 
 void Label::draw(Canvas& canvas) const {
@@ -73,6 +81,7 @@ void Label::draw(Canvas& canvas) const {
     if (border_) canvas.outline(b, couleurs::noir);
     if (!rendered()) return;
     int x = rendered_left(), y = rendered_top();
+    b = text_box();
     if (rendered_outline_) {
         constexpr int kEpaisseur = 2;
         for (int dy = -kEpaisseur; dy <= kEpaisseur; ++dy)
@@ -85,7 +94,7 @@ void Label::draw(Canvas& canvas) const {
 Rect Label::caption_area() const {
     if (!rendered()) return {};
     Rect encre = ink_of(*rendered_);
-    return intersection(bounds(), {rendered_left() + encre.x, rendered_top() + encre.y, encre.w, encre.h});
+    return intersection(text_box(), {rendered_left() + encre.x, rendered_top() + encre.y, encre.w, encre.h});
 }
 
 Rect Label::covers() const { return opaque_ || border_ ? bounds() : caption_area(); }

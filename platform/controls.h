@@ -105,6 +105,9 @@ public:
     // A one-line caption (the letter of a cell or a tile) sits with its
     // capitals in the middle of the box rather than at the top.
     void set_centred_on_capitals(bool c) { on_capitals_ = c; }
+    // The caption keeps this far from each side: room for a picture laid on
+    // the label's own back.
+    void set_padding(int left, int top, int right, int bottom) { padding_ = {left, top, right, bottom}; }
 
     // The style the caption is drawn in: its own, or shrunk until it fits.
     TextStyle shown_style() const;
@@ -123,6 +126,8 @@ private:
     // The caption drawn in its shown style, rendered again only when caption,
     // style or width changed.
     const PicturePtr& rendered() const;
+    // The part of the box the caption is laid out in.
+    Rect text_box() const;
     // Where the rendered caption's top-left corner goes.
     int rendered_left() const;
     int rendered_top() const;
@@ -136,6 +141,9 @@ private:
     std::optional<Couleur> outline_;
     int min_size_ = 0;
     bool on_capitals_ = false;
+    struct Padding {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    } padding_;
     // Rendered text, kept until caption, style or width change.
     mutable PicturePtr rendered_;
     mutable std::string rendered_caption_;

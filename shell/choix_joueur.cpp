@@ -69,6 +69,13 @@ plat::Rect place_personnage(int i) {
             kHautPersonnages + (i / kColonnesPersonnages) * kPasPersonnagesY, kLargeurPersonnage, kHauteurPersonnage};
 }
 
+// An alert's text is UTF-8, its lines ended by "\n".
+std::string texte_d_alerte(const std::string& texte) {
+    std::string lignes = utf8(texte);
+    std::replace(lignes.begin(), lignes.end(), '\r', '\n');
+    return lignes;
+}
+
 std::string points(std::int32_t score) { return std::to_string(score) + cp1252(score > 1 ? " pièces" : " pièce"); }
 
 }  // namespace
@@ -93,18 +100,15 @@ void ChoixJoueur::disposer() {
     consigne.set_alignment(plat::Align::center);
 
     for (int i = 0; i < kCartesParPage; ++i) {
-        plat::Rect c = place_carte(i);
-        placer(carte[i], c);
+        placer(carte[i], place_carte(i));
         carte[i].set_back_color(kFondCarte);
         carte[i].set_border(true);
+        carte[i].set_padding(kMargeCarte * 3 + kLargeurVisage, kMargeCarte * 2, kMargeCarte, kMargeCarte * 2);
+        carte[i].set_font_size(kTailleFiche);
+        carte[i].set_min_font_size(11);
+        carte[i].set_bold(true);
+        carte[i].set_fore_color(kEncre);
         placer(visage[i], place_visage(i));
-        int gauche_fiche = kMargeCarte * 3 + kLargeurVisage;
-        fiche[i].place(c.x + gauche_fiche, c.y + kMargeCarte * 2, kLargeurCarte - gauche_fiche - kMargeCarte,
-                       kHauteurCarte - kMargeCarte * 4);
-        fiche[i].set_font_size(kTailleFiche);
-        fiche[i].set_min_font_size(11);
-        fiche[i].set_bold(true);
-        fiche[i].set_fore_color(kEncre);
     }
     for (int i = 0; i < kNbPersonnages; ++i) placer(personnage[i], place_personnage(i));
     placer(grand_visage, kGrandVisage);
@@ -129,9 +133,9 @@ void ChoixJoueur::disposer() {
     tout_cacher();
 }
 
-// The picture, the name and the card behind them answer alike.
+// The card and its picture answer alike.
 void ChoixJoueur::relier_carte(int i) {
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&carte[i], &visage[i], &fiche[i]}) {
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&carte[i], &visage[i]}) {
         c->on_click = [this, i] { carte_Click(i); };
         c->on_mouse_down = [this, i](int bouton) { carte_MouseDown(i, bouton); };
     }
@@ -141,20 +145,8 @@ void ChoixJoueur::relier_carte(int i) {
 
 void ChoixJoueur::accueillir() {
     r_.fermer_fichiers();
-    const std::filesystem::path dossier = dossier_joueur(r_.dossier_datas());
-    liste_ = lire_joueurs(dossier, r_.dossier_datas());
-    if (liste_.joueurs.empty()) {
-        ouvrir_le_nom(liste_.avertissement);
-        return;
-    }
     page_ = 0;
-    show();
-    montrer_liste();
-}
-
-void ChoixJoueur::revenir() {
-    show();
-    montrer_liste();
+    montrer_joueurs();
 }
 
 void ChoixJoueur::tout_cacher() {
@@ -164,22 +156,26 @@ void ChoixJoueur::tout_cacher() {
     consigne.set_visible(true);
 }
 
-void ChoixJoueur::montrer_liste() {
+// An unreadable file, put aside, is told once the others are on screen;
+// with nobody left, the name screen's robot tells it.
+void ChoixJoueur::montrer_joueurs() {
     question_ = Question::aucune;
     liste_ = lire_joueurs(dossier_joueur(r_.dossier_datas()), r_.dossier_datas());
     if (liste_.joueurs.empty()) {
-        ouvrir_le_nom({});
+        ouvrir_le_nom(liste_.avertissement);
         return;
     }
+    show();
     int pages = (static_cast<int>(liste_.joueurs.size()) + kCartesParPage - 1) / kCartesParPage;
     page_ = std::clamp(page_, 0, pages - 1);
     montrer_page();
     r_.montrer_pointeur();
+    if (!liste_.avertissement.empty()) r_.app.alert(texte_d_alerte(liste_.avertissement));
 }
 
 void ChoixJoueur::montrer_page() {
     tout_cacher();
-    consigne.set_caption(liste_.avertissement.empty() ? cp1252(kConsigneListe) : liste_.avertissement);
+    consigne.set_caption(cp1252(kConsigneListe));
     nouveau.set_caption(cp1252(kNouveauJoueur));
     int nb = static_cast<int>(liste_.joueurs.size());
     for (int i = 0; i < kCartesParPage; ++i) {
@@ -188,8 +184,7 @@ void ChoixJoueur::montrer_page() {
         const Joueur& j = liste_.joueurs[static_cast<std::size_t>(n)];
         carte[i].set_visible(true);
         montrer_portrait(visage[i], j.personnage, place_visage(i));
-        fiche[i].set_caption(j.profil.prenom + "\r" + points(j.profil.score));
-        fiche[i].set_visible(true);
+        carte[i].set_caption(j.profil.prenom + "\r" + points(j.profil.score));
     }
     bool plusieurs_pages = nb > kCartesParPage;
     precedent.set_visible(plusieurs_pages);
@@ -271,7 +266,7 @@ void ChoixJoueur::oui_Click() {
         return;
     }
     supprimer_joueur(joueur_en_question_);
-    montrer_liste();
+    montrer_joueurs();
 }
 
 void ChoixJoueur::non_Click() {
@@ -279,7 +274,7 @@ void ChoixJoueur::non_Click() {
     if (question_ == Question::reprendre)
         ouvrir_le_nom(cp1252("Ce prénom est déjà pris : ajoutez une lettre ou choisissez-en un autre."));
     else
-        montrer_liste();
+        montrer_joueurs();
 }
 
 // ---------------------------------------------------------------- playing

@@ -20,8 +20,8 @@ public:
 
     // At start-up: the stored players, or the name screen when there are none.
     void accueillir();
-    // Back from the name screen to the stored players.
-    void revenir();
+    // The stored players, from the page last shown.
+    void montrer_joueurs();
     // The name screen confirmed this name (Windows-1252).
     void prenom_choisi(const std::string& prenom);
 
@@ -30,9 +30,9 @@ public:
     std::function<void(bool joueurs_stockes, const std::string& message)> ouvrir_ecran_du_prenom;
 
     plat::Label consigne{*this, "consigne"};
+    // A card: the name over the score, and the picture at its left.
     plat::ControlArray<plat::Label> carte{*this, "carte", kCartesParPage};
     plat::ControlArray<plat::Image> visage{*this, "visage", kCartesParPage};
-    plat::ControlArray<plat::Label> fiche{*this, "fiche", kCartesParPage};
     plat::ControlArray<plat::Image> personnage{*this, "personnage", kNbPersonnages};
     plat::Image grand_visage{*this, "grand_visage"};
     plat::Button oui{*this, "oui"};
@@ -47,7 +47,6 @@ private:
     void disposer();
     void relier_carte(int i);
 
-    void montrer_liste();
     void montrer_page();
     void montrer_personnages();
     void poser_question(Question question, const Joueur& joueur, const std::string& texte);

@@ -224,6 +224,9 @@ void remettre_progression_a_zero(EtatPartage& etat) {
 void sauver_joueur(Routines& r) {
     const fs::path dossier = dossier_joueur(r.dossier_datas());
     const std::string octets = ecrire_profil(profil_de(r.etat));
-    ecrire_joueur(fichier_du_joueur(dossier, r.etat.prenom, r.etat.personnage), octets);
+    const fs::path fichier = fichier_du_joueur(dossier, r.etat.prenom, r.etat.personnage);
+    std::error_code ignore;  // a folder that cannot be made shows up when the file is written
+    fs::create_directories(fichier.parent_path(), ignore);
+    ecrire_joueur(fichier, octets);
     ecrire_fichier_joueur(dossier, octets);
 }

@@ -24,7 +24,7 @@ Programme::Programme(std::unique_ptr<plat::Backend> backend, std::unique_ptr<pla
         demande_prenom.ouvrir(joueurs_stockes, message);
     };
     demande_prenom.on_prenom = [this](const std::string& prenom) { choix_joueur.prenom_choisi(prenom); };
-    demande_prenom.on_retour = [this] { choix_joueur.revenir(); };
+    demande_prenom.on_retour = [this] { choix_joueur.montrer_joueurs(); };
 }
 
 Programme::~Programme() = default;

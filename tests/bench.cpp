@@ -44,6 +44,10 @@ std::string fichier_de_mots(const std::vector<std::vector<std::string>>& enregis
 
 Bench::Bench(std::uint32_t graine) : dossier_(dossier_temporaire()) {
     lier_images(datas());
+    construire(graine);
+}
+
+void Bench::construire(std::uint32_t graine) {
     auto backend = std::make_unique<plat::HeadlessBackend>();
     auto sons = std::make_unique<plat::RecordingSound>();
     backend_ = backend.get();
@@ -59,6 +63,13 @@ Bench::~Bench() {
 
 void Bench::ecrire_datas(const std::string& nom, const std::string& octets) {
     std::ofstream(datas() / nom, std::ios::binary) << octets;
+}
+
+void Bench::relancer() {
+    programme_->depart.quitter();
+    programme_.reset();
+    construire(1);
+    demarrer();
 }
 
 void Bench::demarrer() {

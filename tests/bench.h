@@ -26,8 +26,11 @@ public:
     void ecrire_datas(const std::string& nom, const std::string& octets);
     std::filesystem::path datas() const { return dossier_ / "datas"; }
 
-    // Runs the start-up up to the name screen.
+    // Runs the start-up up to the players' or the name screen.
     void demarrer();
+    // The program ended (as the quit picture ends it) and started again on
+    // the same folders.
+    void relancer();
     // Shows a form as the menu does and lets its opening run to its end.
     void ouvrir(const std::string& form);
 
@@ -63,6 +66,7 @@ public:
     plat::RecordingSound& sons() { return *sons_; }
 
 private:
+    void construire(std::uint32_t graine);
     void planifier(std::uint32_t quand, const std::string& controle, int index, bool clic, int bouton);
     void planifier(std::uint32_t quand, plat::Rect zone, bool clic, int bouton);
     std::filesystem::path dossier_;

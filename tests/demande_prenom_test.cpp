@@ -1,5 +1,5 @@
-// The name screen on the bench: the player file it opens, the name spelt
-// on the on-screen alphabet, the switch between stored and new player.
+// The name screen on the bench: a new player's name spelt on the on-screen
+// alphabet and confirmed, and the way back to the stored players.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -22,9 +22,16 @@ std::string fichier_de_jean() {
 }
 
 struct EcranDuPrenom {
+    // With a stored player the program opens on the players: a new one is asked for.
     explicit EcranDuPrenom(const std::optional<std::string>& fichier_joueur = std::nullopt) {
         if (fichier_joueur) b.ecrire_datas("4.bin", *fichier_joueur);
         b.demarrer();
+        if (b.visible().name() == "choix_joueur") b.cliquer("nouveau");
+    }
+    // The name confirmed and a picture picked: the menu opens.
+    void confirmer(int personnage = 0) {
+        b.cliquer("fin_mot");
+        b.cliquer("personnage", personnage);
     }
     // Letters as on the alphabet; a blank is the space button, '<' the erase picture.
     void taper(std::string_view touches) {
@@ -64,15 +71,15 @@ TEST(DemandePrenom, TheNameIsRebuiltTrimmedAndCapitalised) {
         {false, "JEAN  PAUL", "Jean Paul"},    // blanks in one place become one
         {false, "A B C", "A B C"},             // blanks in two places keep every word
         {false, "", "Inconnu"},                // a first player who types nothing
-        {true, "", "Jean"},                    // the stored name shown and kept
-        {true, "MARC", "Marc"},                // typing replaces the name shown
+        {true, "", "Inconnu"},                 // a new player beside a stored one
+        {true, "MARC", "Marc"},
         {true, "<", "Inconnu"},                // erased, nothing typed
         {false, "ABCDEFGHIJKLMN", "Abcdefghijklm"},  // the 14th letter is ignored
     };
     for (const Cas& c : cas) {
         EcranDuPrenom e(c.jean_stocke ? std::optional(fichier_de_jean()) : std::nullopt);
         e.taper(c.touches);
-        e.b.cliquer("fin_mot");
+        e.confirmer();
         EXPECT_EQ(e.b.etat().prenom, c.prenom) << c.touches;
     }
 }
@@ -118,45 +125,35 @@ TEST(DemandePrenom, AFirstPlayerCannotGoBackToAStoredOne) {
     EXPECT_EQ(e.caption("conserver"), "Vous êtes le premier joueur");
 }
 
-TEST(DemandePrenom, SwitchingToANewPlayerAndBackRestoresTheStoredScore) {
+TEST(DemandePrenom, ANewPlayerBesideAStoredOneStartsAfreshAndCanGoBack) {
     EcranDuPrenom e(fichier_de_jean());
-    EXPECT_EQ(e.cellules(), "Jean");
-    EXPECT_EQ(e.caption("label_score"), "37");
-    EXPECT_EQ(e.caption("conserver"), "NOUVEAU JOUEUR");
-    EXPECT_EQ(e.b.etat().position_pendu, Valeur(3));
-
-    e.b.cliquer("conserver");
-    EXPECT_EQ(e.b.sons().names().back(), "6.ats");
-    EXPECT_EQ(e.b.etat().score, 0);
-    EXPECT_EQ(e.caption("label_score"), "0");
-    EXPECT_EQ(e.caption("conserver"), "Reprendre jeu de\rJean");
     EXPECT_EQ(e.cellules(), "INCONNU");
-
+    EXPECT_EQ(e.caption("label_score"), "0");
+    EXPECT_EQ(e.caption("conserver"), "Revenir aux joueurs");
     e.b.cliquer("conserver");
-    EXPECT_EQ(e.b.etat().score, 37);
-    EXPECT_EQ(e.caption("label_score"), "37");
-    EXPECT_EQ(e.caption("conserver"), "NOUVEAU JOUEUR");
-    EXPECT_EQ(e.cellules(), "Jean");
-}
+    EXPECT_EQ(e.b.visible().name(), "choix_joueur");
+    EXPECT_EQ(e.b.sons().names().back(), "6.ats");
 
-TEST(DemandePrenom, ConfirmingAsANewPlayerResetsProgressAndSavesAtOnce) {
-    EcranDuPrenom e(fichier_de_jean());
-    e.b.cliquer("conserver");
+    e.b.cliquer("nouveau");
     e.taper("LEA");
-    e.b.cliquer("fin_mot");
+    e.confirmer(4);
+    EXPECT_EQ(e.b.visible().name(), "depart");
     EXPECT_EQ(e.b.etat().prenom, "Lea");
     EXPECT_EQ(e.b.etat().score, 0);
     for (const Valeur& compteur : profil_de(e.b.etat()).compteurs) EXPECT_EQ(compteur, Valeur(0));
-    std::optional<ProfilJoueur> sauve = lire_profil(e.fichier("4.bin").value_or(""));
-    ASSERT_TRUE(sauve);
-    EXPECT_EQ(sauve->prenom, "Lea");
-    EXPECT_EQ(sauve->score, 0);
+    for (std::string fichier : {"joueurs/Lea-4.bin", "4.bin"}) {
+        std::optional<ProfilJoueur> sauve = lire_profil(e.fichier(fichier).value_or(""));
+        ASSERT_TRUE(sauve) << fichier;
+        EXPECT_EQ(sauve->prenom, "Lea");
+        EXPECT_EQ(sauve->score, 0);
+    }
+    EXPECT_EQ(lire_profil(e.fichier("joueurs/Jean-13.bin").value_or("")), lire_profil(fichier_de_jean()));
 }
 
 TEST(DemandePrenom, ConfirmingOpensTheMenuWithTheCommentPhrasesOnTheName) {
     EcranDuPrenom e;
     e.taper("JEAN");
-    e.b.cliquer("fin_mot");
+    e.confirmer();
     EXPECT_EQ(e.b.visible().name(), "depart");
     EXPECT_TRUE(e.b.etat().prenom_confirme);
     const std::array<std::string, kNbCommentaires> attendus = {
@@ -171,8 +168,8 @@ TEST(DemandePrenom, AnUnreadableFileIsKeptAsideAndSaidOnScreen) {
     EcranDuPrenom e(std::string("\x09\x00", 2));
     EXPECT_TRUE(e.b.label("avertissement").visible());
     EXPECT_EQ(e.caption("avertissement"),
-              "Le fichier du joueur était illisible (champ 1 : type de valeur inconnu (9)).\r"
-              "Il est gardé à part (4.bin.illisible) et vous commencez comme premier joueur.");
+              "Le fichier du joueur 4.bin était illisible (champ 1 : type de valeur inconnu (9)).\r"
+              "Il est gardé à part (4.bin.illisible). Vous commencez comme premier joueur.");
     EXPECT_EQ(e.caption("conserver"), "Vous êtes le premier joueur");
     EXPECT_EQ(e.fichier("4.bin"), std::nullopt);
     EXPECT_EQ(e.fichier("4.bin.illisible"), std::string("\x09\x00", 2));
@@ -184,9 +181,15 @@ TEST(DemandePrenom, NothingIsSavedUntilANameIsConfirmed) {
     avant.b.app().on_close_request();
     EXPECT_EQ(avant.fichier("4.bin"), std::nullopt);
 
+    EcranDuPrenom sans_image;
+    sans_image.taper("JEAN");
+    sans_image.b.cliquer("fin_mot");
+    sans_image.b.app().on_close_request();
+    EXPECT_EQ(sans_image.fichier("4.bin"), std::nullopt);
+
     EcranDuPrenom apres;
     apres.taper("JEAN");
-    apres.b.cliquer("fin_mot");
+    apres.confirmer();
     apres.b.app().on_close_request();
     std::optional<std::string> sauve = apres.fichier("4.bin");
     ASSERT_TRUE(sauve);

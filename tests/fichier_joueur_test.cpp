@@ -180,8 +180,8 @@ TEST_F(FichierJoueurTest, AnUnreadableFileIsKeptAsideAndThePlayerTold) {
     LectureJoueur lecture = lire_fichier_joueur(dossier_);
     EXPECT_EQ(lecture.profil, std::nullopt);
     EXPECT_EQ(lecture.avertissement,
-              "Le fichier du joueur \xE9tait illisible (champ 5 : fichier trop court).\r"
-              "Il est gard\xE9 \xE0 part (4.bin.illisible) et vous commencez comme premier joueur.");
+              "Le fichier du joueur 4.bin \xE9tait illisible (champ 5 : fichier trop court).\r"
+              "Il est gard\xE9 \xE0 part (4.bin.illisible). Vous commencez comme premier joueur.");
     EXPECT_EQ(fichiers(), std::vector<std::string>{"4.bin.illisible"});
     EXPECT_EQ(lire("4.bin.illisible"), abime);
 }

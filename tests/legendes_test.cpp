@@ -31,7 +31,9 @@
 #include "games/wordplay/lettre_en_trop.h"
 #include "games/wordplay/musique.h"
 #include "platform/text.h"
+#include "shell/choix_joueur.h"
 #include "shell/commentaires.h"
+#include "shell/joueurs.h"
 #include "shell/demande_prenom.h"
 #include "shell/regle_prenom.h"
 #include "tests/bench.h"
@@ -77,8 +79,9 @@ protected:
 
     // Puts each text in the label as the game would and notes those that do
     // not show whole, or whose letters a control drawn above them hides.
-    void verifier(const std::string& form, const std::string& label, const std::vector<std::string>& textes) {
-        auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label));
+    void verifier(const std::string& form, const std::string& label, const std::vector<std::string>& textes,
+                  int index = -1) {
+        auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label, index));
         std::string avant = l.caption();
         for (const std::string& texte : textes) {
             l.set_caption(texte);
@@ -96,9 +99,9 @@ protected:
             if (c != &l && c->shown() && !plat::intersection(l.caption_area(), c->covers()).vide()) return c;
         return nullptr;
     }
-    void verifier_tel_quel(const std::string& form, const std::string& label) {
-        auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label));
-        verifier(form, label, {l.caption()});
+    void verifier_tel_quel(const std::string& form, const std::string& label, int index = -1) {
+        auto& l = dynamic_cast<plat::Label&>(*b_.app().form(form)->find(label, index));
+        verifier(form, label, {l.caption()}, index);
     }
     void TearDown() override {
         std::string liste;
@@ -318,9 +321,25 @@ TEST_F(Legendes, BettingVerdicts) {
     verifier("nbre_lettres", "commentaire", comptes);
 }
 
-TEST_F(Legendes, NameScreen) {
-    verifier_tel_quel("demande_prenom", "conserver");
-    verifier("demande_prenom", "conserver", {DemandePrenom::texte_reprendre("W" + std::string(kLongueurPrenomMax - 1, 'w'))});
+TEST_F(Legendes, NameAndPlayersScreens) {
+    const std::string prenom = "W" + std::string(kLongueurPrenomMax - 1, 'w');
+    const std::filesystem::path fichier = fichier_du_joueur(b_.datas(), prenom, 0);
+    std::filesystem::create_directories(fichier.parent_path());
+    std::ofstream(fichier, std::ios::binary) << ecrire_profil({Valeur(1), kScoreMax, prenom, {}});
+    ChoixJoueur& choix = b_.programme().choix_joueur;
+    choix.accueillir();
+    for (const char* label : {"consigne", "nouveau"}) verifier_tel_quel("choix_joueur", label);
+    verifier_tel_quel("choix_joueur", "carte", 0);
+    b_.appuyer("carte", 0, plat::kBoutonDroit);  // removing asks
+    for (const char* label : {"consigne", "nouveau"}) verifier_tel_quel("choix_joueur", label);
+    b_.cliquer("non");
+    choix.prenom_choisi(prenom);  // the name is taken
+    verifier_tel_quel("choix_joueur", "consigne");
+    b_.cliquer("non");
+    for (const char* label : {"conserver", "avertissement"}) verifier_tel_quel("demande_prenom", label);
+    choix.prenom_choisi("V" + std::string(kLongueurPrenomMax - 1, 'w'));  // a new name: the pictures to pick from
+    for (const char* label : {"consigne", "nouveau"}) verifier_tel_quel("choix_joueur", label);
+    verifier("demande_prenom", "conserver", {cp1252("Vous êtes le premier joueur")});
 }
 
 }  // namespace

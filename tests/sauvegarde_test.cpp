@@ -21,6 +21,7 @@ struct Partie {
         b.ecrire_datas("11.bin", fichier_de_mots({{"CHAT", "Il miaule."}, {"CHIEN", "Il aboie."}}));
         b.demarrer();
         b.cliquer("fin_mot");
+        b.cliquer("personnage", 0);
         b.etat().fixer_score(score);
         b.ouvrir("pendu");
     }
