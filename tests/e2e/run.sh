@@ -5,11 +5,12 @@
 #
 #   tests/e2e/run.sh BUILD_DIR
 #
-# 1. First start, no player file: spell JEAN on the alphabet, confirm, quit
-#    from the menu; the player file holds the name and the scrambled score.
-# 2. Second start: the stored player is offered; switch to a new player and
-#    back, confirm without typing, quit; the file still holds Jean.
-# 3. Third start: confirm, win the first hangman word and the first word
+# 1. First start, no player file: spell JEAN on the alphabet, confirm, pick
+#    the first picture, quit from the menu; the player file and Jean's own
+#    file hold the name and the scrambled score.
+# 2. Second start: Jean's card is offered; a new player, LEA, is spelt, picks
+#    a picture and wins the first hangman word; Jean's file is untouched.
+# 3. Third start: Jean picked by his card, win the first hangman word and the first word
 #    from its definition (both read from the built word files), back to the
 #    menu, then end the program with SIGTERM, as a closed session would; the
 #    player file is written again with the 10 + 7 points won and both games'
@@ -34,6 +35,9 @@ source "$(dirname "$0")/commun.sh"
 programme="$travail/jeu/lexirama"
 lanceur=()
 fichier_joueur="$travail/jeu/datas/4.bin"
+# Each player's own file, as the players' screen reads them.
+fichier_de_jean="$travail/jeu/datas/joueurs/Jean-0.bin"
+fichier_de_lea="$travail/jeu/datas/joueurs/Lea-3.bin"
 
 # The program runs from a folder of its own, so that the player file it
 # writes lands there and not in the build.
@@ -61,30 +65,46 @@ epeler JEAN
 capturer 2-jean
 cliquer demande_prenom fin_mot
 sleep "$pause_ecran"
-capturer 3-menu
+capturer 3-personnages
+cliquer choix_joueur personnage 0
+sleep "$pause_ecran"
+capturer 4-menu
 pointer_sur depart bouton_pendu
-capturer 4-invitation-pendu
+capturer 5-invitation-pendu
 cliquer depart fin
 attendre_fin
 verifier_joueur Jean
 verifier_score 0
+fichier_joueur="$fichier_de_jean"
+verifier_joueur Jean
 
-echo "deuxième lancement"
+echo "deuxième lancement : Léa, une deuxième joueuse, gagne un mot du pendu"
 lancer
-capturer 5-joueur-connu
-cliquer demande_prenom conserver
-capturer 6-nouveau-joueur
-cliquer demande_prenom conserver
-capturer 7-retour-joueur-connu
+capturer 6-qui-joue
+cliquer choix_joueur nouveau
+epeler LEA
 cliquer demande_prenom fin_mot
+sleep "$pause_ecran"
+cliquer choix_joueur personnage 3
+sleep "$pause_ecran"
+cliquer depart bouton_pendu
+sleep 3  # the robot's welcome
+gagner_le_pendu "$(premier_mot_du_pendu)"
+cliquer pendu fin_pendu
 sleep "$pause_ecran"
 cliquer depart fin
 attendre_fin
+fichier_joueur="$fichier_de_lea"
+verifier_joueur Lea
+verifier_score 10
+fichier_joueur="$fichier_de_jean"
 verifier_joueur Jean
+verifier_score 0
 
-echo "troisième lancement : un mot du pendu et un mot à trouver gagnés, fermé par SIGTERM"
+echo "troisième lancement : Jean choisi par sa carte, un mot du pendu et un mot à trouver gagnés, fermé par SIGTERM"
 lancer
-cliquer demande_prenom fin_mot
+capturer 7-deux-joueurs
+cliquer choix_joueur carte 0
 sleep "$pause_ecran"
 cliquer depart bouton_pendu
 sleep 3  # the robot's welcome
@@ -113,6 +133,10 @@ verifier_score 17
 [ "$(champ_joueur 12)" = 1 ] || echec "position du pendu : $(champ_joueur 12), attendu 1"
 [ "$(champ_joueur 18)" = 1 ] || echec "position du mot à trouver : $(champ_joueur 18), attendu 1"
 echo "fichier joueur : position du pendu 1, du mot à trouver 1"
+[ "$(octets "$travail/jeu/datas/4.bin")" = "$(octets "$fichier_de_jean")" ] || echec "4.bin ne garde pas le dernier joueur"
+fichier_joueur="$fichier_de_lea"
+verifier_score 10
+fichier_joueur="$fichier_de_jean"
 
 echo "quatrième lancement : chaque jeu ouvert depuis le menu, puis quitté"
 # The menu picture's name (after bouton_ and fin_) and the game's form.
@@ -145,7 +169,7 @@ revenir_au_menu() {
 }
 
 lancer
-cliquer demande_prenom fin_mot
+cliquer choix_joueur carte 0
 sleep "$pause_ecran"
 capturer 11-menu
 for jeu_du_menu in "${jeux[@]}"; do
@@ -169,7 +193,7 @@ echo "les quinze jeux s'ouvrent et rendent la main au menu"
 
 echo "cinquième lancement : MENU pendant un pari sur le genre, puis une seule mise réglée"
 lancer
-cliquer demande_prenom fin_mot
+cliquer choix_joueur carte 0
 sleep "$pause_ecran"
 score_avant="$(score_joueur)"
 cliquer depart bouton_masculin
@@ -187,7 +211,7 @@ fixer_score 100
 # The program is on the hangman with a hint just bought; then it ends.
 acheter_un_indice() {
     lancer
-    cliquer demande_prenom fin_mot
+    cliquer choix_joueur carte 0
     sleep "$pause_ecran"
     cliquer depart bouton_pendu
     sleep 3  # the robot's welcome
@@ -217,7 +241,7 @@ done
 
 echo "septième lancement : une deuxième copie n'écrit pas le fichier du joueur"
 lancer
-cliquer demande_prenom fin_mot
+cliquer choix_joueur carte 0
 sleep "$pause_ecran"
 avant="$(stat -c %Y.%s "$fichier_joueur")"
 sleep 1.1  # a write would change the file's time
