@@ -197,6 +197,9 @@ cliquer choix_joueur carte 0
 sleep "$pause_ecran"
 score_avant="$(score_joueur)"
 cliquer depart bouton_masculin
+# Left at once, before its first word, the game has no bet to settle: the
+# clicks start once the guide's welcome is under way, as in the round above.
+sleep 2
 revenir_au_menu masculin fin_masculin reponse1 0
 score_apres="$(score_joueur)"
 ((score_apres == score_avant + 20 || score_apres == score_avant - 10)) ||
