@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/trace.h"
 
@@ -135,7 +136,10 @@ void Application::handle(const InputEvent& e) {
         case InputEvent::Kind::mouse_move: mouse_move(e.x, e.y); break;
         case InputEvent::Kind::mouse_down: mouse_down(e.x, e.y, e.button); break;
         case InputEvent::Kind::mouse_up: mouse_up(e.x, e.y, e.button); break;
-        case InputEvent::Kind::expose: ++handlers_run_; break;
+        case InputEvent::Kind::expose:
+            window_stale_ = true;
+            ++handlers_run_;
+            break;
     }
 }
 
@@ -214,14 +218,41 @@ Form* Application::form(const std::string& name) const {
 
 // ---------------------------------------------------------------- screen
 
+// Most repaints (a timer that ticked and changed nothing, the pointer that
+// moved over the background) would draw the picture already on screen.
 void Application::repaint() {
-    if (!backend_->displays()) return;
+    if (!backend_->displays() && !check_skips_) return;
+    Fingerprint now = screen_fingerprint();
+    if (now == shown_ && !window_stale_) {
+        if (check_skips_) check_skip();
+    } else {
+        if (visible_)
+            visible_->draw(canvas_);
+        else
+            canvas_.clear(couleurs::noir);
+        if (backend_->displays()) backend_->present(canvas_.picture());
+        shown_ = now;
+        window_stale_ = false;
+        if (check_skips_) shown_pixels_ = canvas_.picture().pixels();
+    }
+    if (visible_) trace_frames(*visible_);
+}
+
+Fingerprint Application::screen_fingerprint() const {
+    Fingerprint f;
+    f.add(reinterpret_cast<std::uintptr_t>(visible_));
+    if (visible_) visible_->add_to(f);
+    return f;
+}
+
+void Application::check_skip() {
     if (visible_)
         visible_->draw(canvas_);
     else
         canvas_.clear(couleurs::noir);
-    backend_->present(canvas_.picture());
-    if (visible_) trace_frames(*visible_);
+    if (canvas_.picture().pixels() != shown_pixels_)
+        throw std::logic_error("a repaint was skipped while the screen changed on " +
+                               (visible_ ? visible_->name() : std::string("no form")));
 }
 
 // The measurements of bench/ read when each screen first reached the

@@ -6,6 +6,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,7 +60,13 @@ public:
     void repaint();
     // Draws a form as it would look now, for PNG files and checks.
     const Picture& render(const Form& form);
-    void set_fullscreen(bool f) { backend_->set_fullscreen(f); }
+    void set_fullscreen(bool f) {
+        window_stale_ = true;
+        backend_->set_fullscreen(f);
+    }
+    // Tests: every repaint that is skipped because nothing changed is drawn
+    // all the same and must match the picture last shown, or it throws.
+    void check_skipped_repaints() { check_skips_ = true; }
     void alert(const std::string& message_utf8) { backend_->alert(message_utf8); }
 
     // ---- pointer: a display count as the system keeps one ----
@@ -98,6 +105,8 @@ private:
     std::uint32_t next_due(std::uint32_t deadline) const;
     void service_until(std::uint32_t deadline, bool with_events);
     void trace_frames(const Form& shown);
+    Fingerprint screen_fingerprint() const;
+    void check_skip();
 
     std::unique_ptr<Backend> backend_;
     std::unique_ptr<SoundBackend> sound_;
@@ -115,6 +124,10 @@ private:
     std::uint64_t handlers_run_ = 0;  // grows when the screen may need a new picture
     std::uint64_t affichages_ = 0;    // numbers every showing and every leaving of a form
     std::vector<Contexte> contextes_;  // the handlers running, innermost last
+    std::optional<Fingerprint> shown_;  // what the picture on screen was drawn from
+    bool window_stale_ = false;         // the window lost its pixels (exposed, resized)
+    bool check_skips_ = false;
+    std::vector<std::uint32_t> shown_pixels_;  // kept only to check skipped repaints
 };
 
 }  // namespace plat

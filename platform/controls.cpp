@@ -21,6 +21,35 @@ bool Control::shown() const { return visible_ && (!parent_ || parent_->shown());
 
 bool Control::active() const { return enabled_ && (!parent_ || parent_->active()); }
 
+void Control::add_to(Fingerprint& f) const {
+    f.add(shown());
+    f.add(enabled());
+    for (int v : {bounds_.x, bounds_.y, bounds_.w, bounds_.h}) f.add(static_cast<std::uint64_t>(v));
+}
+
+void Label::add_to(Fingerprint& f) const {
+    Control::add_to(f);
+    f.add(caption_);
+    for (int v : {style_.size, static_cast<int>(style_.bold), static_cast<int>(style_.color.bgr),
+                  static_cast<int>(style_.align), static_cast<int>(style_.wrap), static_cast<int>(back_.bgr),
+                  static_cast<int>(opaque_), static_cast<int>(border_), static_cast<int>(hollow_when_empty_),
+                  outline_ ? static_cast<int>(outline_->bgr) : -1, min_size_, static_cast<int>(on_capitals_),
+                  padding_.left, padding_.top, padding_.right, padding_.bottom})
+        f.add(static_cast<std::uint64_t>(v));
+}
+
+void Image::add_to(Fingerprint& f) const {
+    Control::add_to(f);
+    f.add(picture_ ? picture_->id() : 0);
+}
+
+void Button::add_to(Fingerprint& f) const {
+    Control::add_to(f);
+    f.add(caption_);
+    f.add(static_cast<std::uint64_t>(font_size_));
+    f.add(face_on_background_);
+}
+
 void Label::refresh() { form().app().repaint(); }
 
 Rect Label::text_box() const {

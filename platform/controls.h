@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/fingerprint.h"
 #include "platform/geometry.h"
 #include "platform/picture.h"
 
@@ -57,6 +58,9 @@ public:
     std::function<void(int button)> on_mouse_down;
 
     virtual void draw(Canvas& canvas) const = 0;
+    // Adds to `f` everything draw() reads, so that a change shows as a new
+    // fingerprint.
+    virtual void add_to(Fingerprint& f) const;
     // The part of its box the control paints over, hiding what lies below.
     virtual Rect covers() const { return bounds(); }
     // Frames only group others; they never take the mouse themselves.
@@ -120,6 +124,7 @@ public:
     void refresh();
 
     void draw(Canvas& canvas) const override;
+    void add_to(Fingerprint& f) const override;
     Rect covers() const override;
 
 private:
@@ -162,6 +167,7 @@ public:
     void set_picture(PicturePtr p) { picture_ = std::move(p); }
     void clear_picture() { picture_.reset(); }
     void draw(Canvas& canvas) const override;
+    void add_to(Fingerprint& f) const override;
     Rect covers() const override;
 
 private:
@@ -179,6 +185,7 @@ public:
     // itself only takes the clicks.
     void set_face_on_background(bool b) { face_on_background_ = b; }
     void draw(Canvas& canvas) const override;
+    void add_to(Fingerprint& f) const override;
 
 private:
     std::string caption_;

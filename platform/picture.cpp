@@ -1,5 +1,8 @@
 #include "platform/picture.h"
 
+#include <atomic>
+#include <cstring>
+
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -12,7 +15,11 @@ namespace {
 constexpr Uint32 kFormat = SDL_PIXELFORMAT_ARGB8888;
 }
 
-Picture::Picture(SDL_Surface* surface) : surface_(surface) {}
+namespace {
+std::atomic<std::uint64_t> pictures_made{0};  // pictures are decoded on two threads
+}  // namespace
+
+Picture::Picture(SDL_Surface* surface) : surface_(surface), id_(++pictures_made) {}
 Picture::~Picture() { SDL_FreeSurface(surface_); }
 
 int Picture::width() const { return surface_->w; }
@@ -58,6 +65,16 @@ PicturePtr load_picture(const std::filesystem::path& chemin) {
 void save_png(const Picture& image, const std::filesystem::path& chemin) {
     if (IMG_SavePNG(image.surface(), chemin.string().c_str()) != 0)
         throw std::runtime_error("Impossible d'écrire " + chemin.string());
+}
+
+std::vector<std::uint32_t> Picture::pixels() const {
+    std::vector<std::uint32_t> tous(static_cast<std::size_t>(surface_->w) * static_cast<std::size_t>(surface_->h));
+    const std::size_t ligne = static_cast<std::size_t>(surface_->w) * surface_->format->BytesPerPixel;
+    for (int y = 0; y < surface_->h; ++y)
+        std::memcpy(reinterpret_cast<std::byte*>(tous.data()) + static_cast<std::size_t>(y) * ligne,
+                    static_cast<const std::byte*>(surface_->pixels) + static_cast<std::ptrdiff_t>(y) * surface_->pitch,
+                    ligne);
+    return tous;
 }
 
 }  // namespace plat

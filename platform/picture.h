@@ -1,9 +1,11 @@
 #pragma once
 // A picture loaded from a file of the data folder (its format is recognised
 // by content, names have no extension), shared and never changed once made.
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/geometry.h"
 
@@ -21,6 +23,10 @@ public:
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
+    // Unique to this picture for the program's life, even once it is gone:
+    // what a screen's fingerprint knows it by.
+    std::uint64_t id() const { return id_; }
+
     int width() const;
     int height() const;
     SDL_Surface* surface() const { return surface_; }
@@ -33,9 +39,12 @@ public:
 
     // Colour of one pixel as 0xBBGGRR (tests and checks).
     Couleur pixel_at(int x, int y) const;
+    // Every pixel, row after row, as stored (checks).
+    std::vector<std::uint32_t> pixels() const;
 
 private:
     SDL_Surface* surface_;
+    std::uint64_t id_;
 };
 
 // Throws std::runtime_error with a French message naming the file.

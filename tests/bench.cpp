@@ -53,6 +53,7 @@ void Bench::construire(std::uint32_t graine) {
     backend_ = backend.get();
     sons_ = sons.get();
     programme_ = std::make_unique<Programme>(std::move(backend), std::move(sons), dossier_, graine);
+    programme_->app.check_skipped_repaints();
 }
 
 Bench::~Bench() {

@@ -98,3 +98,40 @@ TEST_F(PlatformTest, QuitEndsEveryWaitAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window that counts the pictures sent to it.
+struct EcranQuiCompte : plat::HeadlessBackend {
+    bool displays() const override { return true; }
+    void present(const plat::Picture&) override { ++images; }
+    int images = 0;
+};
+
+TEST(Redessin, OnlyAChangeOnScreenOrALostWindowSendsAPictureAgain) {
+    auto b = std::make_unique<EcranQuiCompte>();
+    EcranQuiCompte* fenetre = b.get();
+    plat::Application app(std::move(b), std::make_unique<plat::RecordingSound>());
+    Ecran ecran(app);
+    plat::Label texte{ecran, "texte"};
+    ecran.show();
+    app.do_events();
+    const int au_debut = fenetre->images;
+
+    ecran.minuterie.on_tick = [] {};
+    ecran.minuterie.set_enabled(true);
+    app.wait_with_events(1000);  // ten ticks that change nothing
+    EXPECT_EQ(fenetre->images, au_debut);
+
+    int n = 0;
+    ecran.minuterie.on_tick = [&] { texte.set_caption(std::to_string(++n)); };
+    app.wait_with_events(1000);
+    EXPECT_EQ(fenetre->images, au_debut + 10);
+
+    ecran.minuterie.set_enabled(false);
+    fenetre->schedule(app.tick(), {plat::InputEvent::Kind::expose, 0, 0, 0});
+    app.do_events();
+    EXPECT_EQ(fenetre->images, au_debut + 11);
+}
+
+}  // namespace

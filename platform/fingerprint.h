@@ -1,0 +1,31 @@
+#pragma once
+// A digest of everything a screen's picture is drawn from: the form, its
+// background, and each shown control's place, state, caption and picture.
+// Two equal digests draw the same pixels, so a repaint whose digest is the
+// one last shown need not draw nor send anything.
+#include <cstdint>
+#include <string_view>
+
+namespace plat {
+
+class Fingerprint {
+public:
+    void add(std::uint64_t value) {
+        for (int i = 0; i < 8; ++i) mix(static_cast<unsigned char>(value >> (8 * i)));
+    }
+    void add(std::string_view text) {
+        add(text.size());
+        for (char c : text) mix(static_cast<unsigned char>(c));
+    }
+    bool operator==(const Fingerprint&) const = default;
+
+private:
+    // FNV-1a: quick, and a chance collision over 64 bits is out of reach.
+    void mix(unsigned char byte) {
+        hash_ ^= byte;
+        hash_ *= 1099511628211ull;
+    }
+    std::uint64_t hash_ = 14695981039346656037ull;
+};
+
+}  // namespace plat
