@@ -2,9 +2,10 @@
 # Measures the real program under Xvfb, built in release mode, and prints
 # the figures of the performance budget. It prints; it does not judge.
 #   from exec to the window mapped, to its first painted frame and to the
-#   first frame of the complete name screen (its on_activate has run: every
-#   control drawn, every picture loaded), medians of 15 starts; peak memory;
-#   CPU while idle on the name screen and on the menu; the guide animation
+#   first frame of the complete first screen (« Qui joue ? » for a returning
+#   player: every control drawn, every picture loaded), medians of 15 starts;
+#   peak memory; CPU while idle on that screen, on the menu and on the name
+#   screen of a first start; the guide animation
 #   as frames reaching the window; the time of a full redraw. The load of the
 #   machine is printed before and after: other work makes every figure late.
 set -euo pipefail
@@ -34,7 +35,7 @@ gestionnaire=$!
 trap 'kill $gestionnaire $xvfb 2> /dev/null || true; rm -rf "$dossier"' EXIT
 sleep 0.5
 
-# A stored player, so that one click on the name screen leads to the menu.
+# A stored player, so that one click on the players' screen leads to the menu.
 cp tests/fuzz/seeds/player_file_fuzz/jean "$dossier/datas/4.bin"
 
 # Milliseconds from $debut to the first traced event of that name.
@@ -47,7 +48,7 @@ lancer() {
   LEXIRAMA_TRACE=1 "$dossier/lexirama" 2> "$dossier/trace" &
   pid=$!
   # The times come from the trace: polling slowly disturbs the start less.
-  until grep -q "image-complete demande_prenom" "$dossier/trace" 2> /dev/null; do sleep 0.1; done
+  until grep -Eq "image-complete (choix_joueur|demande_prenom)" "$dossier/trace" 2> /dev/null; do sleep 0.1; done
 }
 
 arreter() { kill -TERM $pid; wait $pid || true; }
@@ -74,26 +75,32 @@ for essai in $(seq 1 15); do
   complet=$(moment image-complete)
   memoire=$(awk '/^VmHWM/ {print int($2 / 1024)}' /proc/$pid/status)
   arreter
-  echo "essai $essai : fenêtre montrée $fenetre, première image $premiere, écran du prénom complet $complet, mémoire maximale $memoire Mo"
+  echo "essai $essai : fenêtre montrée $fenetre, première image $premiere, « Qui joue ? » complet $complet, mémoire maximale $memoire Mo"
   echo "$fenetre $premiere $((premiere - fenetre)) $complet $memoire" >> "$dossier/figures"
 done
 echo "médianes (min–max) :"
 echo "  fenêtre montrée            $(awk '{print $1}' "$dossier/figures" | mediane) ms"
 echo "  première image             $(awk '{print $2}' "$dossier/figures" | mediane) ms"
 echo "  première image − fenêtre   $(awk '{print $3}' "$dossier/figures" | mediane) ms"
-echo "  écran du prénom complet    $(awk '{print $4}' "$dossier/figures" | mediane) ms"
+echo "  « Qui joue ? » complet     $(awk '{print $4}' "$dossier/figures" | mediane) ms"
 echo "  mémoire maximale           $(awk '{print $5}' "$dossier/figures" | mediane) Mo"
 
 echo "== processeur au repos"
 lancer
-# The ambient sound of the start lasts up to 7 s; the name screen is idle after.
+# The ambient sound of the start lasts up to 7 s; the screen is idle after.
 sleep 8
-processeur "écran du prénom"
-# The confirm button (510, 421, 105 × 33) on a 1024 × 768 screen: × 1.6.
-xdotool mousemove 900 700 click 1
+processeur "« Qui joue ? »"
+# The first card (24, 116, 288 × 90) on a 1024 × 768 screen: × 1.6.
+xdotool mousemove 269 258 click 1
 sleep 2
 processeur "menu"
 echo "mémoire maximale après le menu : $(awk '/^VmHWM/ {print int($2 / 1024)}' /proc/$pid/status) Mo"
+arreter
+# A first start: nobody stored, the name screen.
+rm -rf "$dossier/datas/joueurs" "$dossier/datas/4.bin"
+lancer
+sleep 8
+processeur "écran du prénom"
 arreter
 
 echo "== animation et dessin"

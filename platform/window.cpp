@@ -4,12 +4,10 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
 #include <stdexcept>
-#include <vector>
 
 #include "platform/backend.h"
+#include "platform/changed_zone.h"
 #include "platform/geometry.h"
 #include "platform/trace.h"
 
@@ -87,16 +85,14 @@ public:
     bool displays() const override { return true; }
 
     void present(const Picture& canvas) override {
-        SDL_Surface* s = canvas.surface();
-        // Most repaints (a timer that ticked, the pointer that moved) leave
-        // the picture as it was; scaling it onto the screen is what costs.
-        if (!window_stale_ && same_as_shown(s)) return;
-        window_stale_ = false;
         map_on_first_frame();
-        SDL_UpdateTexture(texture_, nullptr, s->pixels, s->pitch);
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+        std::optional<Rect> change = changed_.since_last(canvas);
+        if (!change) return;
+        const Rect zone = *change;
+        if (zone == Rect{0, 0, kLargeurEcran, kHauteurEcran} || !keeps_its_pixels())
+            send_whole(canvas.surface());
+        else
+            send_part(canvas.surface(), SDL_Rect{zone.x, zone.y, zone.w, zone.h});
         SDL_RenderPresent(renderer_);
     }
 
@@ -113,7 +109,7 @@ public:
     }
 
     void set_fullscreen(bool fullscreen) override {
-        window_stale_ = true;
+        changed_.forget();
         if (fullscreen) {
             SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
             return;
@@ -133,12 +129,26 @@ private:
         trace("fenetre-montree", "Lexirama");
     }
 
-    bool same_as_shown(const SDL_Surface* s) {
-        const auto* pixels = static_cast<const std::byte*>(s->pixels);
-        std::size_t taille = static_cast<std::size_t>(s->pitch) * static_cast<std::size_t>(s->h);
-        if (shown_.size() == taille && std::memcmp(shown_.data(), pixels, taille) == 0) return true;
-        shown_.assign(pixels, pixels + taille);
-        return false;
+    void send_whole(const SDL_Surface* s) {
+        SDL_UpdateTexture(texture_, nullptr, s->pixels, s->pitch);
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    }
+
+    // The rest of the window keeps what it showed: only the zone is scaled.
+    void send_part(const SDL_Surface* s, const SDL_Rect& zone) {
+        const auto* debut = static_cast<const Uint8*>(s->pixels) + zone.y * s->pitch + zone.x * 4;
+        SDL_UpdateTexture(texture_, &zone, debut, s->pitch);
+        SDL_RenderCopy(renderer_, texture_, &zone, &zone);
+    }
+
+    // The software renderer draws into the window's own pixels, which stay
+    // between frames; a renderer the environment chose may start each frame
+    // afresh.
+    bool keeps_its_pixels() const {
+        SDL_RendererInfo info;
+        return SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
     }
 
     // The largest whole enlargement of 640 × 480 that fits the desktop.
@@ -169,7 +179,7 @@ private:
                 return std::nullopt;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-                    window_stale_ = true;
+                    changed_.forget();
                     return InputEvent{InputEvent::Kind::expose};
                 }
                 return std::nullopt;
@@ -184,10 +194,9 @@ private:
     }
 
     SDL_Window* window_ = nullptr;
+    ChangedZone changed_;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
-    std::vector<std::byte> shown_;  // the canvas as last shown
-    bool window_stale_ = true;      // the window lost what it showed
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/application.h"
+#include "platform/changed_zone.h"
 #include "platform/headless.h"
 
 namespace {
@@ -132,6 +133,38 @@ TEST(Redessin, OnlyAChangeOnScreenOrALostWindowSendsAPictureAgain) {
     fenetre->schedule(app.tick(), {plat::InputEvent::Kind::expose, 0, 0, 0});
     app.do_events();
     EXPECT_EQ(fenetre->images, au_debut + 11);
+}
+
+}  // namespace
+
+namespace {
+
+// The window is sent only the squares that changed, whole squares, and the
+// whole canvas the first time and after it lost its picture.
+TEST(Redessin, OnlyTheSquaresThatChangedAreSentAgain) {
+    struct Cas {
+        const char* quoi;
+        std::vector<plat::Rect> peints;
+        std::optional<plat::Rect> zone;
+    };
+    const std::vector<Cas> cas = {
+        {"nothing", {}, std::nullopt},
+        {"top-left pixel", {{0, 0, 1, 1}}, plat::Rect{0, 0, 40, 40}},
+        {"bottom-right pixel", {{639, 479, 1, 1}}, plat::Rect{600, 440, 40, 40}},
+        {"across a border", {{39, 41, 2, 1}}, plat::Rect{0, 40, 80, 40}},
+        {"two far apart", {{5, 5, 1, 1}, {300, 200, 1, 1}}, plat::Rect{0, 0, 320, 240}},
+    };
+    for (const Cas& c : cas) {
+        plat::Canvas toile;
+        toile.clear(plat::couleurs::blanc);
+        plat::ChangedZone zone;
+        EXPECT_EQ(zone.since_last(toile.picture()), (plat::Rect{0, 0, 640, 480})) << c.quoi;
+        for (const plat::Rect& r : c.peints) toile.fill(r, plat::couleurs::noir);
+        EXPECT_EQ(zone.since_last(toile.picture()), c.zone) << c.quoi;
+        EXPECT_EQ(zone.since_last(toile.picture()), std::nullopt) << c.quoi;
+        zone.forget();
+        EXPECT_EQ(zone.since_last(toile.picture()), (plat::Rect{0, 0, 640, 480})) << c.quoi;
+    }
 }
 
 }  // namespace
