@@ -97,6 +97,7 @@ std::uint32_t Application::next_due(std::uint32_t deadline) const {
     for (const Form* f : forms_)
         for (const Timer* t : f->timers())
             if (t->pending()) due = std::min(due, t->due());
+    if (auto tip = tooltip_.due()) due = std::min(due, *tip);
     return due;
 }
 
@@ -113,6 +114,7 @@ void Application::dispatch_pending() {
     if (quitting_) return;
     fire_timers();
     fire_sound_status();
+    if (tooltip_.show_if_due(visible_, tick())) ++handlers_run_;
 }
 
 void Application::run_activations() {
@@ -136,6 +138,7 @@ void Application::handle(const InputEvent& e) {
         case InputEvent::Kind::mouse_down: mouse_down(e.x, e.y, e.button); break;
         case InputEvent::Kind::mouse_up: mouse_up(e.x, e.y, e.button); break;
         case InputEvent::Kind::expose: ++handlers_run_; break;
+        case InputEvent::Kind::pointer_left: hide_tooltip(); break;
     }
 }
 
@@ -144,6 +147,8 @@ void Application::handle(const InputEvent& e) {
 void Application::mouse_move(int x, int y) {
     if (!visible_) return;
     Control* c = visible_->control_at(x, y);
+    // A hidden pointer rests nowhere: it brings no tip.
+    if (tooltip_.pointer_at(pointer_count_ >= 0 ? c : nullptr, x, y, tick())) ++handlers_run_;
     if (!c)
         call(visible_, visible_->on_mouse_move);
     else if (c->active())
@@ -151,6 +156,7 @@ void Application::mouse_move(int x, int y) {
 }
 
 void Application::mouse_down(int x, int y, int button) {
+    hide_tooltip();
     if (!visible_) return;
     Control* c = visible_->control_at(x, y);
     pressed_ = c && c->active() ? c : nullptr;
@@ -178,6 +184,10 @@ void Application::fire_timers() {
     }
 }
 
+void Application::hide_tooltip() {
+    if (tooltip_.dismiss()) ++handlers_run_;
+}
+
 void Application::fire_sound_status() {
     if (!on_sound_status || in_status_ || tick() < status_due_) return;
     status_due_ = tick() + kPeriodeStatutSon;
@@ -190,6 +200,7 @@ void Application::fire_sound_status() {
 
 void Application::show(Form& form) {
     pressed_ = nullptr;
+    tooltip_.dismiss();
     if (visible_ && visible_ != &form) new_showing(*visible_);
     new_showing(form);
     visible_ = &form;
@@ -199,6 +210,7 @@ void Application::show(Form& form) {
 
 void Application::hide(Form& form) {
     if (visible_ != &form) return;
+    tooltip_.dismiss();
     new_showing(form);
     visible_ = nullptr;
 }
@@ -217,7 +229,7 @@ Form* Application::form(const std::string& name) const {
 void Application::repaint() {
     if (!backend_->displays()) return;
     if (visible_)
-        visible_->draw(canvas_);
+        render(*visible_);
     else
         canvas_.clear(couleurs::noir);
     backend_->present(canvas_.picture());
@@ -234,8 +246,10 @@ void Application::trace_frames(const Form& shown) {
     activated_ = 0;
 }
 
+// A tip is drawn last, over every control.
 const Picture& Application::render(const Form& form) {
     form.draw(canvas_);
+    if (&form == visible_) tooltip_.draw(canvas_);
     return canvas_.picture();
 }
 
@@ -243,6 +257,7 @@ const Picture& Application::render(const Form& form) {
 
 int Application::hide_pointer_once() {
     --pointer_count_;
+    if (pointer_count_ < 0) hide_tooltip();
     backend_->show_cursor(pointer_count_ >= 0);
     return pointer_count_;
 }

@@ -14,6 +14,7 @@
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/sound.h"
+#include "platform/tooltip.h"
 
 namespace plat {
 
@@ -57,10 +58,11 @@ public:
 
     // ---- screen ----
     void repaint();
-    // Draws a form as it would look now, for PNG files and checks.
+    // Draws a form as it would look now, its tooltip included, for PNG files and checks.
     const Picture& render(const Form& form);
     void set_fullscreen(bool f) { backend_->set_fullscreen(f); }
     void alert(const std::string& message_utf8) { backend_->alert(message_utf8); }
+    const Tooltip& tooltip() const { return tooltip_; }
 
     // ---- pointer: a display count as the system keeps one ----
     int hide_pointer_once();
@@ -95,6 +97,7 @@ private:
     void mouse_up(int x, int y, int button);
     void fire_timers();
     void fire_sound_status();
+    void hide_tooltip();
     std::uint32_t next_due(std::uint32_t deadline) const;
     void service_until(std::uint32_t deadline, bool with_events);
     void trace_frames(const Form& shown);
@@ -108,6 +111,7 @@ private:
     std::uint64_t activated_ = 0;  // the showing whose on_activate ran last
     std::deque<Form*> to_activate_;
     Control* pressed_ = nullptr;
+    Tooltip tooltip_;
     int pointer_count_ = 0;
     std::uint32_t status_due_ = 0;
     bool in_status_ = false;

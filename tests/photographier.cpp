@@ -35,6 +35,10 @@ int main(int argc, char** argv) {
     copier_mots(b);
     b.demarrer();
     b.enregistrer_png("demande_prenom", sortie / "demande_prenom.png");
+    // The pointer at rest on the space bar brings up its tooltip.
+    b.survoler("espace");
+    b.attendre(plat::Tooltip::kRepos);
+    b.enregistrer_png("demande_prenom", sortie / "demande_prenom_bulle.png");
     // A score given shows the widest numbers the game screens must hold.
     b.etat().score = argc == 3 ? std::stoll(argv[2]) : 12;
     for (plat::Form* f : b.app().forms()) {
