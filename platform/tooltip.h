@@ -19,7 +19,7 @@ class Tooltip {
 public:
     static constexpr std::uint32_t kRepos = 700;  // how long the pointer rests before it shows
 
-    // The pointer is at (x, y), over c (nullptr: over nothing that has a tip).
+    // The pointer is at (x, y), over c (nullptr: over the background).
     // True when a shown tip went away.
     bool pointer_at(const Control* c, int x, int y, std::uint32_t now);
     // Hides it until the pointer moves again. True when a shown tip went away.

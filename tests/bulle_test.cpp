@@ -23,7 +23,8 @@ struct Ecran : plat::Form {
         voisin.tooltip = "Le voisin";
         muet.place(10, 100, 100, 30);
         coin.place(540, 400, 100, 80);
-        coin.tooltip = cp1252("Une aide bien trop longue pour une seule ligne : elle revient à la ligne dans sa bulle");
+        coin.tooltip =
+            cp1252("Une aide bien trop longue pour une seule ligne : elle revient à la ligne dans sa bulle");
     }
     plat::Image bouton{*this, "bouton"};
     plat::Image voisin{*this, "voisin"};
