@@ -98,6 +98,7 @@ std::uint32_t Application::next_due(std::uint32_t deadline) const {
     for (const Form* f : forms_)
         for (const Timer* t : f->timers())
             if (t->pending()) due = std::min(due, t->due());
+    if (auto tip = tooltip_.due()) due = std::min(due, *tip);
     return due;
 }
 
@@ -114,6 +115,7 @@ void Application::dispatch_pending() {
     if (quitting_) return;
     fire_timers();
     fire_sound_status();
+    if (tooltip_.show_if_due(visible_, tick())) ++handlers_run_;
 }
 
 void Application::run_activations() {
@@ -140,6 +142,7 @@ void Application::handle(const InputEvent& e) {
             window_stale_ = true;
             ++handlers_run_;
             break;
+        case InputEvent::Kind::pointer_left: hide_tooltip(); break;
     }
 }
 
@@ -148,6 +151,8 @@ void Application::handle(const InputEvent& e) {
 void Application::mouse_move(int x, int y) {
     if (!visible_) return;
     Control* c = visible_->control_at(x, y);
+    // A hidden pointer rests nowhere: it brings no tip.
+    if (tooltip_.pointer_at(pointer_count_ >= 0 ? c : nullptr, x, y, tick())) ++handlers_run_;
     if (!c)
         call(visible_, visible_->on_mouse_move);
     else if (c->active())
@@ -155,6 +160,7 @@ void Application::mouse_move(int x, int y) {
 }
 
 void Application::mouse_down(int x, int y, int button) {
+    hide_tooltip();
     if (!visible_) return;
     Control* c = visible_->control_at(x, y);
     pressed_ = c && c->active() ? c : nullptr;
@@ -182,6 +188,10 @@ void Application::fire_timers() {
     }
 }
 
+void Application::hide_tooltip() {
+    if (tooltip_.dismiss()) ++handlers_run_;
+}
+
 void Application::fire_sound_status() {
     if (!on_sound_status || in_status_ || tick() < status_due_) return;
     status_due_ = tick() + kPeriodeStatutSon;
@@ -194,6 +204,7 @@ void Application::fire_sound_status() {
 
 void Application::show(Form& form) {
     pressed_ = nullptr;
+    tooltip_.dismiss();
     if (visible_ && visible_ != &form) new_showing(*visible_);
     new_showing(form);
     visible_ = &form;
@@ -203,6 +214,7 @@ void Application::show(Form& form) {
 
 void Application::hide(Form& form) {
     if (visible_ != &form) return;
+    tooltip_.dismiss();
     new_showing(form);
     visible_ = nullptr;
 }
@@ -227,7 +239,7 @@ void Application::repaint() {
         if (check_skips_) check_skip();
     } else {
         if (visible_)
-            visible_->draw(canvas_);
+            render(*visible_);
         else
             canvas_.clear(couleurs::noir);
         if (backend_->displays()) backend_->present(canvas_.picture());
@@ -242,12 +254,13 @@ Fingerprint Application::screen_fingerprint() const {
     Fingerprint f;
     f.add(reinterpret_cast<std::uintptr_t>(visible_));
     if (visible_) visible_->add_to(f);
+    tooltip_.add_to(f);
     return f;
 }
 
 void Application::check_skip() {
     if (visible_)
-        visible_->draw(canvas_);
+        render(*visible_);
     else
         canvas_.clear(couleurs::noir);
     if (canvas_.picture().pixels() != shown_pixels_)
@@ -265,8 +278,10 @@ void Application::trace_frames(const Form& shown) {
     activated_ = 0;
 }
 
+// A tip is drawn last, over every control.
 const Picture& Application::render(const Form& form) {
     form.draw(canvas_);
+    if (&form == visible_) tooltip_.draw(canvas_);
     return canvas_.picture();
 }
 
@@ -274,6 +289,7 @@ const Picture& Application::render(const Form& form) {
 
 int Application::hide_pointer_once() {
     --pointer_count_;
+    if (pointer_count_ < 0) hide_tooltip();
     backend_->show_cursor(pointer_count_ >= 0);
     return pointer_count_;
 }

@@ -15,6 +15,7 @@
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/sound.h"
+#include "platform/tooltip.h"
 
 namespace plat {
 
@@ -58,7 +59,7 @@ public:
 
     // ---- screen ----
     void repaint();
-    // Draws a form as it would look now, for PNG files and checks.
+    // Draws a form as it would look now, its tooltip included, for PNG files and checks.
     const Picture& render(const Form& form);
     void set_fullscreen(bool f) {
         window_stale_ = true;
@@ -68,6 +69,7 @@ public:
     // all the same and must match the picture last shown, or it throws.
     void check_skipped_repaints() { check_skips_ = true; }
     void alert(const std::string& message_utf8) { backend_->alert(message_utf8); }
+    const Tooltip& tooltip() const { return tooltip_; }
 
     // ---- pointer: a display count as the system keeps one ----
     int hide_pointer_once();
@@ -102,6 +104,7 @@ private:
     void mouse_up(int x, int y, int button);
     void fire_timers();
     void fire_sound_status();
+    void hide_tooltip();
     std::uint32_t next_due(std::uint32_t deadline) const;
     void service_until(std::uint32_t deadline, bool with_events);
     void trace_frames(const Form& shown);
@@ -117,6 +120,7 @@ private:
     std::uint64_t activated_ = 0;  // the showing whose on_activate ran last
     std::deque<Form*> to_activate_;
     Control* pressed_ = nullptr;
+    Tooltip tooltip_;
     int pointer_count_ = 0;
     std::uint32_t status_due_ = 0;
     bool in_status_ = false;

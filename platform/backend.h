@@ -13,7 +13,8 @@ namespace plat {
 
 struct InputEvent {
     // expose: the window lost its picture (uncovered, resized) and needs it again.
-    enum class Kind { mouse_move, mouse_down, mouse_up, quit, expose };
+    // pointer_left: the pointer went out of the window.
+    enum class Kind { mouse_move, mouse_down, mouse_up, quit, expose, pointer_left };
     Kind kind = Kind::mouse_move;
     int x = 0, y = 0;  // canvas pixels
     int button = 1;    // kBoutonGauche, kBoutonDroit, kBoutonMilieu

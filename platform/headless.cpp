@@ -22,6 +22,7 @@ std::optional<InputEvent> HeadlessBackend::poll() {
 }
 
 void HeadlessBackend::sleep_until(std::uint32_t deadline, bool wake_on_input) {
+    ++sleeps_;
     std::uint32_t until = deadline;
     if (wake_on_input && !scheduled_.empty()) until = std::min(until, scheduled_.front().at);
     now_ = std::max(now_, until);

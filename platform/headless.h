@@ -21,6 +21,8 @@ public:
     int pointer_x() const { return pointer_x_; }
     int pointer_y() const { return pointer_y_; }
     bool fullscreen() const { return fullscreen_; }
+    // How many times the program went to sleep: an idle wait sleeps once.
+    int sleeps() const { return sleeps_; }
 
     std::uint32_t tick() override { return now_; }
     std::optional<InputEvent> poll() override;
@@ -43,6 +45,7 @@ private:
     bool cursor_visible_ = true;
     bool fullscreen_ = false;
     int pointer_x_ = 0, pointer_y_ = 0;
+    int sleeps_ = 0;
     std::vector<std::string> alerts_;
 };
 

@@ -182,6 +182,7 @@ private:
                     changed_.forget();
                     return InputEvent{InputEvent::Kind::expose};
                 }
+                if (e.window.event == SDL_WINDOWEVENT_LEAVE) return InputEvent{InputEvent::Kind::pointer_left};
                 return std::nullopt;
             case SDL_QUIT: return InputEvent{InputEvent::Kind::quit};
             case SDL_MOUSEMOTION: return InputEvent{InputEvent::Kind::mouse_move, e.motion.x, e.motion.y, 0};

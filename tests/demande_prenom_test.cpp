@@ -175,6 +175,19 @@ TEST(DemandePrenom, AnUnreadableFileIsKeptAsideAndSaidOnScreen) {
     EXPECT_EQ(e.fichier("4.bin.illisible"), std::string("\x09\x00", 2));
 }
 
+TEST(DemandePrenom, TheSpaceBarExplainsItselfWhenThePointerRestsOnIt) {
+    EcranDuPrenom e;
+    const plat::Tooltip& bulle = e.b.app().tooltip();
+    e.b.survoler("lettre", 0);
+    e.b.attendre(plat::Tooltip::kRepos);
+    EXPECT_FALSE(bulle.shown());
+    e.b.survoler("espace");
+    e.b.attendre(plat::Tooltip::kRepos);
+    EXPECT_TRUE(bulle.shown());
+    e.b.cliquer("espace");
+    EXPECT_FALSE(bulle.shown());
+}
+
 TEST(DemandePrenom, NothingIsSavedUntilANameIsConfirmed) {
     EcranDuPrenom avant;
     avant.taper("JEAN");

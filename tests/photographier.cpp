@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
     b.cliquer("non");
     b.cliquer("nouveau");
     b.enregistrer_png("demande_prenom", sortie / "demande_prenom.png");
+    // The pointer at rest on the space bar brings up its tooltip.
+    b.survoler("espace");
+    b.attendre(plat::Tooltip::kRepos);
+    b.enregistrer_png("demande_prenom", sortie / "demande_prenom_bulle.png");
     for (char c : std::string("WWWWWWWWWWWWW")) b.cliquer("lettre", c - 'A');
     b.cliquer("fin_mot");
     b.enregistrer_png("choix_joueur", sortie / "choix_joueur_reprendre.png");
