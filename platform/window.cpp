@@ -89,11 +89,13 @@ public:
         std::optional<Rect> change = changed_.since_last(canvas);
         if (!change) return;
         const Rect zone = *change;
-        if (zone == Rect{0, 0, kLargeurEcran, kHauteurEcran} || !keeps_its_pixels())
+        if (zone == Rect{0, 0, kLargeurEcran, kHauteurEcran} || !keeps_its_pixels()) {
             send_whole(canvas.surface());
-        else
-            send_part(canvas.surface(), SDL_Rect{zone.x, zone.y, zone.w, zone.h});
-        SDL_RenderPresent(renderer_);
+            SDL_RenderPresent(renderer_);
+            return;
+        }
+        send_part(canvas.surface(), SDL_Rect{zone.x, zone.y, zone.w, zone.h});
+        show_part(zone);
     }
 
     void alert(const std::string& message_utf8) override {
@@ -141,6 +143,23 @@ private:
         const auto* debut = static_cast<const Uint8*>(s->pixels) + zone.y * s->pitch + zone.x * 4;
         SDL_UpdateTexture(texture_, &zone, debut, s->pitch);
         SDL_RenderCopy(renderer_, texture_, &zone, &zone);
+    }
+
+    // The software renderer draws into the window's surface; only the part
+    // that changed goes on to the display, not the whole window.
+    void show_part(const Rect& zone) {
+        SDL_RenderFlush(renderer_);
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(zone.x), static_cast<float>(zone.y), &x0, &y0);
+        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(zone.x + zone.w), static_cast<float>(zone.y + zone.h),
+                                  &x1, &y1);
+        constexpr int kArrondi = 1;  // the scaled zone's edges may fall between two pixels
+        int w = 0, h = 0;
+        SDL_GetWindowSize(window_, &w, &h);
+        SDL_Rect fenetre{std::max(x0 - kArrondi, 0), std::max(y0 - kArrondi, 0), 0, 0};
+        fenetre.w = std::min(x1 + kArrondi, w) - fenetre.x;
+        fenetre.h = std::min(y1 + kArrondi, h) - fenetre.y;
+        if (SDL_UpdateWindowSurfaceRects(window_, &fenetre, 1) != 0) SDL_RenderPresent(renderer_);
     }
 
     // The software renderer draws into the window's own pixels, which stay

@@ -82,6 +82,7 @@ void DemandePrenom::disposer() {
     conserver.set_bold(true);
     conserver.set_fore_color(kEncreBascule);
     conserver.set_alignment(plat::Align::center);
+    conserver.set_centred_on_capitals(true);
 
     preparer_cellules(reponse, haut_des_cellules());
 
