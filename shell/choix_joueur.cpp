@@ -28,7 +28,7 @@ constexpr int kColonnes = 2;
 constexpr int kGaucheCartes = 24, kHautCartes = 116, kLargeurCarte = 288, kHauteurCarte = 90;
 constexpr int kPasCartesX = 304, kPasCartesY = 98;
 constexpr int kMargeCarte = 5, kLargeurVisage = 96;
-constexpr int kTailleFiche = 17;
+constexpr int kTailleCarte = 17;
 
 // The fifteen characters in three rows of five.
 constexpr int kColonnesPersonnages = 5;
@@ -104,7 +104,7 @@ void ChoixJoueur::disposer() {
         carte[i].set_back_color(kFondCarte);
         carte[i].set_border(true);
         carte[i].set_padding(kMargeCarte * 3 + kLargeurVisage, kMargeCarte * 2, kMargeCarte, kMargeCarte * 2);
-        carte[i].set_font_size(kTailleFiche);
+        carte[i].set_font_size(kTailleCarte);
         carte[i].set_min_font_size(11);
         carte[i].set_bold(true);
         carte[i].set_fore_color(kEncre);
