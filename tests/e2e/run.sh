@@ -192,6 +192,9 @@ verifier_joueur Jean
 echo "les quinze jeux s'ouvrent et rendent la main au menu"
 
 echo "cinquième lancement : MENU pendant un pari sur le genre, puis une seule mise réglée"
+# The bets of the round above leave a score of chance, maybe under the stake
+# of 10: the bet starts from a score that covers it.
+fixer_score 100
 lancer
 cliquer choix_joueur carte 0
 sleep "$pause_ecran"
