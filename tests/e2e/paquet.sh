@@ -42,6 +42,8 @@ lancer
 epeler LEA
 cliquer demande_prenom fin_mot
 sleep "$pause_ecran"
+cliquer choix_joueur personnage 0
+sleep "$pause_ecran"
 capturer paquet-menu
 cliquer depart fin
 attendre_fin
@@ -51,9 +53,10 @@ verifier_score 0
 echo "deuxième lancement : le même joueur"
 lancer
 capturer paquet-joueur-connu
-cliquer demande_prenom fin_mot
+cliquer choix_joueur carte 0
 sleep "$pause_ecran"
 cliquer depart fin
 attendre_fin
 verifier_joueur Lea
+[ -f "/home/$utilisateur/.local/share/lexirama/joueurs/Lea-0.bin" ] || echec "pas de fichier joueurs/Lea-0.bin"
 echo "paquet : tout est bon"
