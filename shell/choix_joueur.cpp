@@ -9,7 +9,7 @@
 #include "shell/depart.h"
 #include "shell/fichier_joueur.h"
 
-static_assert(ChoixJoueur::kNbPersonnages == static_cast<int>(kPersonnages.size()));
+static_assert(kNbPersonnages == static_cast<int>(kPersonnages.size()));
 
 namespace {
 
@@ -149,6 +149,10 @@ void ChoixJoueur::accueillir() {
     montrer_joueurs();
 }
 
+void ChoixJoueur::relire_joueurs() {
+    liste_ = lire_joueurs(dossier_joueur(r_.dossier_datas()), r_.dossier_datas());
+}
+
 void ChoixJoueur::tout_cacher() {
     for (plat::Control* c : controls()) c->set_visible(false);
     nouveau.set_visible(true);
@@ -160,7 +164,7 @@ void ChoixJoueur::tout_cacher() {
 // with nobody left, the name screen's robot tells it.
 void ChoixJoueur::montrer_joueurs() {
     question_ = Question::aucune;
-    liste_ = lire_joueurs(dossier_joueur(r_.dossier_datas()), r_.dossier_datas());
+    relire_joueurs();
     if (liste_.joueurs.empty()) {
         ouvrir_le_nom(liste_.avertissement);
         return;
@@ -247,7 +251,7 @@ void ChoixJoueur::nouveau_Click() {
 }
 
 void ChoixJoueur::prenom_choisi(const std::string& prenom) {
-    liste_ = lire_joueurs(dossier_joueur(r_.dossier_datas()), r_.dossier_datas());
+    relire_joueurs();
     prenom_nouveau_ = prenom;
     show();
     if (const Joueur* deja = joueur_nomme(liste_, prenom))

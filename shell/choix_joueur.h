@@ -14,7 +14,6 @@
 class ChoixJoueur : public plat::Form {
 public:
     static constexpr int kCartesParPage = 6;
-    static constexpr int kNbPersonnages = 15;
 
     explicit ChoixJoueur(Routines& r);
 
@@ -45,6 +44,7 @@ private:
     enum class Question { aucune, supprimer, reprendre };
 
     void disposer();
+    void relire_joueurs();
     void relier_carte(int i);
 
     void montrer_page();

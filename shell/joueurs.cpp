@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kExtension = ".bin";
 constexpr char kAvantPersonnage = '-';
-constexpr int kNbPersonnages = 15;  // the characters of the menu
 
 // "Lea-3.bin" gives 3; a file named otherwise keeps the default picture.
 int personnage_du_fichier(const fs::path& fichier) {

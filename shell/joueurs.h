@@ -13,6 +13,8 @@
 #include "shell/profil_joueur.h"
 
 inline constexpr std::string_view kDossierJoueurs = "joueurs";
+// A player's picture is one of the menu's characters.
+inline constexpr int kNbPersonnages = 15;
 // The picture of a player brought from a version that had none: the hangman's
 // friendly boy.
 inline constexpr int kPersonnageParDefaut = 13;
