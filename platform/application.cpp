@@ -94,7 +94,10 @@ void Application::run() {
 
 std::uint32_t Application::next_due(std::uint32_t deadline) const {
     std::uint32_t due = deadline;
-    if (on_sound_status && !in_status_) due = std::min(due, status_due_);
+    // The status notice is not worth a wake of its own: it rides on the
+    // wake-ups of timers and input, and wakes the program itself only once
+    // it is a whole period late.
+    if (on_sound_status && !in_status_) due = std::min(due, status_due_ + kPeriodeStatutSon);
     for (const Form* f : forms_)
         for (const Timer* t : f->timers())
             if (t->pending()) due = std::min(due, t->due());

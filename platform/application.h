@@ -78,7 +78,8 @@ public:
 
     // ---- sound ----
     SoundBackend& sound() { return *sound_; }
-    // Raised every status period while set: the ambient sound's status notice.
+    // Raised at the first wake-up a status period after the last one (two
+    // periods at most) while set: the ambient sound's status notice.
     std::function<void()> on_sound_status;
     static constexpr std::uint32_t kPeriodeStatutSon = 1000;
 

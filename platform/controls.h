@@ -217,6 +217,9 @@ public:
     void set_enabled(bool e);
     std::uint32_t interval() const { return interval_; }
     void set_interval(std::uint32_t ms) { interval_ = ms; }
+    // The next `ticks` ticks do not come: the program sleeps through them.
+    // Disabling the timer forgets it.
+    void skip(int ticks) { due_ += static_cast<std::uint32_t>(ticks) * interval_; }
 
     std::function<void()> on_tick;
 

@@ -15,10 +15,6 @@ namespace plat {
 
 namespace {
 
-// SDL_WaitEventTimeout may oversleep by a scheduler slice; the last
-// milliseconds before a deadline are slept in 1 ms steps instead.
-constexpr std::uint32_t kMargeReveil = 2;
-
 int bouton(Uint8 sdl_button) {
     switch (sdl_button) {
         case SDL_BUTTON_RIGHT: return 2;
@@ -73,12 +69,10 @@ public:
                 SDL_Delay(reste);
                 continue;
             }
+            // One sleep to the deadline: waking a millisecond late is not seen,
+            // waking in 1 ms steps before it costs more than the rest of idling.
             if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return;
-            if (reste > kMargeReveil) {
-                if (SDL_WaitEventTimeout(nullptr, static_cast<int>(reste - kMargeReveil))) return;
-            } else {
-                SDL_Delay(1);
-            }
+            if (SDL_WaitEventTimeout(nullptr, static_cast<int>(reste))) return;
         }
     }
 

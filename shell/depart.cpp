@@ -1,6 +1,7 @@
 #include "shell/depart.h"
 
 #include <string>
+#include <utility>
 
 #include "core/ecran_de_jeu.h"
 #include "platform/text.h"
@@ -27,6 +28,13 @@ constexpr int kTailleInvitation = 13;
 // The caption keeps clear of the rounded ends of the band drawn under it.
 constexpr int kMargeInvitation = 12;
 const plat::Couleur kEncreInvitation{0x4A2A12};
+
+// The character that owns a value of the idle timer's draw, if any.
+std::optional<std::size_t> personnage_du_tirage(int tirage) {
+    for (std::size_t i = 0; i < kPersonnages.size(); ++i)
+        if (kPersonnages[i].tirage_timer == tirage) return i;
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -85,7 +93,7 @@ void Depart::Form_MouseMove() {
 // the background ends a hover.
 void Depart::bouton_MouseMove(const Personnage& p, plat::Image& bouton) {
     if (r_.etat.survol) return;
-    Timer.set_enabled(false);
+    arreter_tressaillements();
     r_.etat.survol = true;
     afficher_invitation(p.invitation_avant_prenom, p.invitation_apres_prenom);
     int image = r_.tirer(p.images);
@@ -96,7 +104,7 @@ void Depart::bouton_MouseMove(const Personnage& p, plat::Image& bouton) {
 void Depart::bouton_Click(const Personnage& p) {
     plat::Form* jeu = r_.app.form(std::string(p.jeu));
     if (!jeu) return;
-    Timer.set_enabled(false);
+    arreter_tressaillements();
     jeu->show();
     hide();
     r_.etat.en_jeu = true;
@@ -108,11 +116,27 @@ void Depart::fin_MouseMove() {
     r_.etat.en_jeu = false;
 }
 
-// Most ticks draw a value that belongs to no character and do nothing.
 void Depart::Timer_Timer() {
-    int tirage = r_.tirer(kTiragesTimer);
-    for (std::size_t i = 0; i < kPersonnages.size(); ++i)
-        if (kPersonnages[i].tirage_timer == tirage) animer_bouton(kPersonnages[i], boutons[i]);
+    std::optional<std::size_t> qui = std::exchange(tressaillement_prevu_, std::nullopt);
+    if (!qui) qui = personnage_du_tirage(r_.tirer(kTiragesTimer));
+    if (qui) animer_bouton(kPersonnages[*qui], boutons[*qui]);
+    prevoir_tressaillement();
+}
+
+// Most ticks draw a value that belongs to no character and do nothing. The
+// draws of the ticks to come are made now, and the timer sleeps through the
+// idle ones to the tick that twitches: the menu wakes a third as often.
+void Depart::prevoir_tressaillement() {
+    if (!Timer.enabled()) return;  // a hover or a game stopped it during the twitch
+    int ticks_vides = 0;
+    while (!(tressaillement_prevu_ = personnage_du_tirage(r_.tirer(kTiragesTimer)))) ++ticks_vides;
+    Timer.skip(ticks_vides);
+}
+
+// A twitch drawn ahead belongs to the ticks that stopping cancels.
+void Depart::arreter_tressaillements() {
+    Timer.set_enabled(false);
+    tressaillement_prevu_.reset();
 }
 
 // The timer may still tick while a game has the screen: the menu keeps still.
@@ -126,7 +150,7 @@ void Depart::animer_bouton(const Personnage& p, plat::Image& bouton) {
 void Depart::sons_StatusUpdate() {
     if (r_.etat.en_jeu || r_.etat.ambiance_bloquee) return;
     if (r_.tirer(kTiragesAmbiance) != kTirageAmbiance) return;
-    Timer.set_enabled(false);
+    arreter_tressaillements();
     r_.jouer_ambiance();
     r_.app.wait_with_events(kPauseAmbianceMs);
     Timer.set_enabled(true);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string_view>
 
 #include "core/routines.h"
@@ -87,10 +88,14 @@ private:
     void bouton_MouseMove(const Personnage& p, plat::Image& bouton);
     void bouton_Click(const Personnage& p);
 
+    void arreter_tressaillements();
+    void prevoir_tressaillement();
     void animer_bouton(const Personnage& p, plat::Image& bouton);
     void montrer_image(const Personnage& p, int image, plat::Image& bouton);
     void afficher_repos();
     void afficher_invitation(std::string_view avant_prenom, std::string_view apres_prenom);
 
     Routines& r_;
+    // The character the timer's next tick twitches, drawn ahead.
+    std::optional<std::size_t> tressaillement_prevu_;
 };

@@ -34,6 +34,8 @@ public:
     std::set<int> images(std::string_view bouton) { return vues_[bouton]; }
     bool rien_vu() const { return vues_.empty(); }
     void oublier() { vues_.clear(); }
+    // Its looks wake the program: off, they leave the menu's wake-ups to count.
+    void filmer(bool oui) { prise_.set_enabled(oui); }
 
 private:
     static constexpr std::uint32_t kPeriodeMs = 20;
@@ -147,6 +149,33 @@ TEST_F(DepartTest, AnagramHoverNeverShowsFrameFiveButItsIdleTwitchCan) {
     b.attendre(Depart::kIntervalleTimer);
     EXPECT_EQ(camera.images("bouton_anagramme"), std::set<int>{5});
     EXPECT_EQ(b.sons().names(), std::vector<std::string>{"1"});  // the first key click
+}
+
+// 15 of the 50 values of a tick's draw twitch a character; the idle ticks
+// are drawn ahead and slept through. A hover forgets a twitch drawn ahead.
+TEST_F(DepartTest, IdleTwitchesKeepTheirOddsAndWakeTheMenuOnlyForThemselves) {
+    b.etat().ambiance_bloquee = true;
+    b.sons().clear();
+    camera.filmer(false);
+    int sommes = b.backend().sleeps();
+    b.attendre(400 * Depart::kIntervalleTimer);
+    long tressaillements = static_cast<long>(b.sons().names().size());  // one click each
+    EXPECT_NEAR(tressaillements, 120, 30);
+    // Each twitch wakes the menu twice, to show its frame and to take it
+    // away; the sound status rides on those wake-ups or comes alone.
+    EXPECT_LT(b.backend().sleeps() - sommes, 400) << "the ticks that twitch nothing must be slept through";
+
+    b.survoler("bouton_pendu");
+    revenir_au_fond();
+    camera.filmer(true);
+    camera.oublier();
+    preparer_tirages(b.r(), {{50, personnage("bouton_anagramme").tirage_timer}, {6, 5}});
+    b.attendre(Depart::kIntervalleTimer);
+    EXPECT_EQ(camera.images("bouton_anagramme"), std::set<int>{5});
+    for (const Personnage& p : kPersonnages) {
+        if (p.bouton == "bouton_anagramme" || p.bouton == "bouton_pendu") continue;
+        EXPECT_TRUE(camera.images(std::string(p.bouton)).empty()) << p.bouton;
+    }
 }
 
 TEST_F(DepartTest, IdleTimerAndAmbientSoundKeepStillWhileAGameIsOpen) {

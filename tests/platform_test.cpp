@@ -1,6 +1,8 @@
 // The window runtime on the bench: waits, timers, mouse routing.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/application.h"
 #include "platform/changed_zone.h"
 #include "platform/headless.h"
@@ -88,6 +90,31 @@ TEST_F(PlatformTest, TimersTickWhileEnabledAndNeverInsideThemselves) {
     int avant = ticks;
     app_->wait_with_events(1000);
     EXPECT_EQ(ticks, avant);
+}
+
+// Idle costs one wake-up per timer tick: the sound status notice rides on
+// them, and alone it wakes the program every two periods.
+TEST_F(PlatformTest, TheSoundStatusAddsNoWakeUpOfItsOwn) {
+    constexpr std::uint32_t kPeriode = plat::Application::kPeriodeStatutSon;
+    std::vector<std::uint32_t> statuts;
+    app_->on_sound_status = [&] { statuts.push_back(app_->tick()); };
+    plat::Timer menu{*ecran_, 750};
+    menu.set_enabled(true);
+    int sommes = backend_->sleeps();
+    app_->wait_with_events(30'000);
+    EXPECT_EQ(backend_->sleeps() - sommes, 40);  // the 40 ticks
+    ASSERT_GE(statuts.size(), 17u);
+    for (std::size_t i = 1; i < statuts.size(); ++i) {
+        EXPECT_GE(statuts[i] - statuts[i - 1], kPeriode);
+        EXPECT_LE(statuts[i] - statuts[i - 1], kPeriode + 750);
+    }
+
+    menu.set_enabled(false);
+    statuts.clear();
+    sommes = backend_->sleeps();
+    app_->wait_with_events(30'000);
+    EXPECT_EQ(backend_->sleeps() - sommes, 15);
+    EXPECT_EQ(statuts.size(), 15u);
 }
 
 TEST_F(PlatformTest, QuitEndsEveryWaitAtOnce) {
