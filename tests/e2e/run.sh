@@ -202,8 +202,15 @@ score_avant="$(score_joueur)"
 cliquer depart bouton_masculin
 # Left at once, before its first word, the game has no bet to settle: the
 # clicks start once the guide's welcome is under way, as in the round above.
+# The answer is clicked until its bet is settled (saved before the word is
+# spelt), and not once more: a second click would start a second bet.
 sleep 2
-revenir_au_menu masculin fin_masculin reponse1 0
+for ((essai = 0; essai < 20; essai++)); do
+    cliquer masculin reponse1 0
+    sleep 0.3
+    [ "$(score_joueur)" != "$score_avant" ] && break
+done
+revenir_au_menu masculin fin_masculin
 score_apres="$(score_joueur)"
 ((score_apres == score_avant + 20 || score_apres == score_avant - 10)) ||
     echec "score après un pari de 10 : $score_apres, avant : $score_avant"
