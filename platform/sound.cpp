@@ -20,6 +20,17 @@ constexpr int kCanalAppareil = 1;
 constexpr int kFrequence = 22050;
 constexpr int kTampon = 1024;
 
+// The end of a sound wakes the program, which then closes the device at
+// once: left open until the next wake-up (seconds later on an idle menu),
+// SDL's sound thread would keep waking twenty times a second for nothing.
+// Called on that thread, which may only post a message.
+void SDLCALL annoncer_fin_de_son(int /*channel*/) {
+    static const Uint32 fin_de_son = SDL_RegisterEvents(1);
+    SDL_Event e{};
+    e.type = fin_de_son;
+    SDL_PushEvent(&e);
+}
+
 // Sounds are loaded on first use and kept: the same clicks come back often.
 // The device is open only while something plays.
 class MixerSound : public SoundBackend {
@@ -64,6 +75,7 @@ private:
             if (Mix_OpenAudio(kFrequence, AUDIO_S16SYS, 1, kTampon) != 0) return false;
         }
         Mix_AllocateChannels(2);
+        Mix_ChannelFinished(annoncer_fin_de_son);
         forget_chunks_if_format_changed();
         open_ = true;
         return true;

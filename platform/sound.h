@@ -19,7 +19,8 @@ public:
     virtual void play_device(const std::string& name) = 0;
     // Called whenever the program is about to sleep: a sound device that
     // plays nothing is closed, since SDL keeps waking to feed it silence
-    // (pausing does not stop that). The next sound opens it again.
+    // (pausing does not stop that). The next sound opens it again. The end
+    // of each sound posts an event that wakes the program for this.
     virtual void rest_if_silent() = 0;
 };
 

@@ -31,4 +31,21 @@ TEST(Mixer, ClosesTheDeviceOnlyWhenNothingPlaysAndReopensItForTheNextSound) {
     EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
+// Closed as soon as the last sound ends, not at the next wake-up: the end
+// itself wakes a program sleeping on its events.
+TEST(Mixer, TheEndOfASoundWakesTheProgramToCloseTheDevice) {
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+    auto son = plat::make_mixer_sound(std::filesystem::path(LEXIRAMA_BUILD_DIR) / "ats");
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+
+    son->play_effect("4");  // a key sound, a few hundredths of a second
+    son->rest_if_silent();
+    ASSERT_TRUE(device_open());
+    ASSERT_EQ(SDL_WaitEventTimeout(nullptr, 2000), 1);
+    son->rest_if_silent();
+    EXPECT_FALSE(device_open());
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
 }  // namespace
