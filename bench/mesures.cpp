@@ -36,8 +36,8 @@ public:
         fenetre_->sleep_until(deadline, wake_on_input);
     }
     bool displays() const override { return true; }
-    void present(const plat::Picture& canvas) override {
-        fenetre_->present(canvas);
+    void present(const plat::Picture& canvas, const plat::Rect& changed) override {
+        fenetre_->present(canvas, changed);
         if (change(canvas)) instants.push_back(Horloge::now());
     }
     void show_cursor(bool visible) override { fenetre_->show_cursor(visible); }
@@ -139,8 +139,8 @@ void DessinDuCanevas(benchmark::State& state) {
 }
 BENCHMARK(DessinDuCanevas)->Unit(benchmark::kMicrosecond);
 
-// The canvas and its way to the screen through SDL and the X server. The
-// title changes colour each time: a picture that did not change is not sent.
+// A change on screen and its way to it through SDL and the X server: the
+// title changes colour each time, and only its box is drawn again and sent.
 void RedessinComplet(benchmark::State& state) {
     auto& ecran = ecran_affiche();
     bool clair = false;

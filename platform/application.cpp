@@ -234,42 +234,55 @@ Form* Application::form(const std::string& name) const {
 // ---------------------------------------------------------------- screen
 
 // Most repaints (a timer that ticked and changed nothing, the pointer that
-// moved over the background) would draw the picture already on screen.
+// moved over the background) would draw the picture already on screen; the
+// others draw again only the controls that changed.
 void Application::repaint() {
     if (!backend_->displays() && !check_skips_) return;
-    Fingerprint now = screen_fingerprint();
-    if (now == shown_ && !window_stale_) {
+    if (window_stale_) redraw_.forget();
+    window_stale_ = false;
+    std::optional<Rect> zone = redraw_.since_last(visible_, tooltip_);
+    if (!zone) {
         if (check_skips_) check_skip();
     } else {
-        if (visible_)
-            render(*visible_);
-        else
-            canvas_.clear(couleurs::noir);
-        if (backend_->displays()) backend_->present(canvas_.picture());
-        shown_ = now;
-        window_stale_ = false;
-        if (check_skips_) shown_pixels_ = canvas_.picture().pixels();
+        draw_screen(*zone);
+        if (check_skips_) check_partial(*zone);
+        if (backend_->displays()) backend_->present(canvas_.picture(), *zone);
     }
     if (visible_) trace_frames(*visible_);
 }
 
-Fingerprint Application::screen_fingerprint() const {
-    Fingerprint f;
-    f.add(reinterpret_cast<std::uintptr_t>(visible_));
-    if (visible_) visible_->add_to(f);
-    tooltip_.add_to(f);
-    return f;
+// The visible form, and the tip over it, drawn again inside the zone only.
+void Application::draw_screen(const Rect& zone) {
+    canvas_.limit_to(zone);
+    if (visible_) {
+        visible_->draw(canvas_);
+        tooltip_.draw(canvas_);
+    } else {
+        canvas_.clear(couleurs::noir);
+    }
+    canvas_.limit_to({0, 0, kLargeurEcran, kHauteurEcran});
+}
+
+const std::vector<std::uint32_t>& Application::whole_screen_afresh() {
+    draw_screen({0, 0, kLargeurEcran, kHauteurEcran});
+    shown_pixels_ = canvas_.picture().pixels();
+    return shown_pixels_;
 }
 
 void Application::check_skip() {
-    if (visible_)
-        render(*visible_);
-    else
-        canvas_.clear(couleurs::noir);
-    if (canvas_.picture().pixels() != shown_pixels_)
-        throw std::logic_error("a repaint was skipped while the screen changed on " +
-                               (visible_ ? visible_->name() : std::string("no form")));
+    std::vector<std::uint32_t> shown = shown_pixels_;
+    if (whole_screen_afresh() != shown)
+        throw std::logic_error("a repaint was skipped while the screen changed on " + form_name());
 }
+
+void Application::check_partial(const Rect& zone) {
+    std::vector<std::uint32_t> partial = canvas_.picture().pixels();
+    if (whole_screen_afresh() != partial)
+        throw std::logic_error("a repaint of " + std::to_string(zone.w) + " × " + std::to_string(zone.h) +
+                               " pixels left a change outside on " + form_name());
+}
+
+std::string Application::form_name() const { return visible_ ? visible_->name() : std::string("no form"); }
 
 // The measurements of bench/ read when each screen first reached the
 // display, and when it did complete, once its on_activate had run.
@@ -281,8 +294,10 @@ void Application::trace_frames(const Form& shown) {
     activated_ = 0;
 }
 
-// A tip is drawn last, over every control.
+// A tip is drawn last, over every control. The canvas then no longer
+// holds the screen shown: the next repaint draws it whole.
 const Picture& Application::render(const Form& form) {
+    redraw_.forget();
     form.draw(canvas_);
     if (&form == visible_) tooltip_.draw(canvas_);
     return canvas_.picture();

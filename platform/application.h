@@ -14,6 +14,7 @@
 #include "platform/backend.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "platform/redraw_zone.h"
 #include "platform/sound.h"
 #include "platform/tooltip.h"
 
@@ -65,8 +66,9 @@ public:
         window_stale_ = true;
         backend_->set_fullscreen(f);
     }
-    // Tests: every repaint that is skipped because nothing changed is drawn
-    // all the same and must match the picture last shown, or it throws.
+    // Tests: every repaint that is skipped because nothing changed, or that
+    // draws only part of the screen, is checked against the whole screen
+    // drawn afresh, and throws if they differ.
     void check_skipped_repaints() { check_skips_ = true; }
     void alert(const std::string& message_utf8) { backend_->alert(message_utf8); }
     const Tooltip& tooltip() const { return tooltip_; }
@@ -82,6 +84,9 @@ public:
     // periods at most) while set: the ambient sound's status notice.
     std::function<void()> on_sound_status;
     static constexpr std::uint32_t kPeriodeStatutSon = 1000;
+    // The next `periods` status notices are known to do nothing: the
+    // program sleeps through them.
+    void skip_sound_status(int periods) { status_due_ += static_cast<std::uint32_t>(periods) * kPeriodeStatutSon; }
 
 private:
     friend class Form;
@@ -109,8 +114,11 @@ private:
     std::uint32_t next_due(std::uint32_t deadline) const;
     void service_until(std::uint32_t deadline, bool with_events);
     void trace_frames(const Form& shown);
-    Fingerprint screen_fingerprint() const;
+    void draw_screen(const Rect& zone);
+    const std::vector<std::uint32_t>& whole_screen_afresh();
     void check_skip();
+    void check_partial(const Rect& zone);
+    std::string form_name() const;
 
     std::unique_ptr<Backend> backend_;
     std::unique_ptr<SoundBackend> sound_;
@@ -129,10 +137,10 @@ private:
     std::uint64_t handlers_run_ = 0;  // grows when the screen may need a new picture
     std::uint64_t affichages_ = 0;    // numbers every showing and every leaving of a form
     std::vector<Contexte> contextes_;  // the handlers running, innermost last
-    std::optional<Fingerprint> shown_;  // what the picture on screen was drawn from
+    RedrawZone redraw_;                 // what changed since the picture on screen
     bool window_stale_ = false;         // the window lost its pixels (exposed, resized)
     bool check_skips_ = false;
-    std::vector<std::uint32_t> shown_pixels_;  // kept only to check skipped repaints
+    std::vector<std::uint32_t> shown_pixels_;  // kept only to check repaints
 };
 
 }  // namespace plat

@@ -29,7 +29,8 @@ public:
     virtual void sleep_until(std::uint32_t deadline, bool wake_on_input) = 0;
     // Whether anything is shown: the headless backend skips drawing.
     virtual bool displays() const = 0;
-    virtual void present(const Picture& canvas) = 0;
+    // The canvas was drawn again inside `changed`; the rest is as last sent.
+    virtual void present(const Picture& canvas, const Rect& changed) = 0;
     virtual void show_cursor(bool visible) = 0;
     virtual void warp_pointer(int x, int y) = 0;
     virtual void set_fullscreen(bool fullscreen) = 0;

@@ -52,7 +52,8 @@ Canvas::Canvas() : image_(nouvelle_surface(kLargeurEcran, kHauteurEcran)) {}
 void Canvas::clear(Couleur couleur) { fill({0, 0, kLargeurEcran, kHauteurEcran}, couleur); }
 
 void Canvas::fill(const Rect& zone, Couleur couleur) {
-    SDL_Rect r = sdl(zone);
+    SDL_Rect r = sdl(intersection(zone, zone_));
+    if (r.w == 0) return;
     SDL_FillRect(image_.surface(), &r, valeur_pixel(image_.surface(), couleur));
 }
 
@@ -64,7 +65,8 @@ void Canvas::outline(const Rect& z, Couleur couleur) {
 }
 
 void Canvas::draw(const Picture& image, int x, int y, const Rect& limite) {
-    SDL_Rect clip = sdl(limite);
+    SDL_Rect clip = sdl(intersection(limite, zone_));
+    if (clip.w == 0) return;
     SDL_SetClipRect(image_.surface(), &clip);
     SDL_Rect dest{x, y, image.width(), image.height()};
     SDL_BlitSurface(image.surface(), nullptr, image_.surface(), &dest);

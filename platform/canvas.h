@@ -26,6 +26,10 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
+    // Drawing changes only the pixels inside this zone (the whole canvas
+    // unless told): a repaint draws again only what changed.
+    void limit_to(const Rect& zone) { zone_ = zone; }
+
     void clear(Couleur couleur);
     void fill(const Rect& zone, Couleur couleur);
     void outline(const Rect& zone, Couleur couleur);
@@ -35,6 +39,7 @@ public:
 
 private:
     Picture image_;
+    Rect zone_{0, 0, kLargeurEcran, kHauteurEcran};
 };
 
 // Text drawn once into a picture (the caller caches it): Windows-1252 text,

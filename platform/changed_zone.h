@@ -19,7 +19,8 @@ public:
 
     // The squares where the canvas differs from what was sent before (all of
     // it the first time), and remembers the canvas; nothing if it is the same.
-    std::optional<Rect> since_last(const Picture& canvas);
+    // Only the pixels inside `drawn` are compared: the rest was not drawn again.
+    std::optional<Rect> since_last(const Picture& canvas, const Rect& drawn);
     // The window lost its picture: the next canvas is sent whole.
     void forget() { sent_.clear(); }
 

@@ -30,11 +30,6 @@ Control* Form::find(const std::string& name, int index) const {
     return nullptr;
 }
 
-void Form::add_to(Fingerprint& f) const {
-    f.add(background_ ? background_->id() : 0);
-    for (const Control* c : controls_) c->add_to(f);
-}
-
 void Form::draw(Canvas& canvas) const {
     if (background_)
         canvas.draw(*background_, 0, 0, {0, 0, kLargeurEcran, kHauteurEcran});

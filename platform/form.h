@@ -49,8 +49,6 @@ public:
     const std::vector<Timer*>& timers() const { return timers_; }
 
     void draw(Canvas& canvas) const;
-    // Adds the background and every control's drawn state.
-    void add_to(Fingerprint& f) const;
 
 private:
     friend class Application;

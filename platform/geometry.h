@@ -10,9 +10,9 @@ inline constexpr int kHauteurEcran = 480;
 
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
-    bool contient(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+    constexpr bool contient(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
     bool operator==(const Rect&) const = default;
-    bool vide() const { return w <= 0 || h <= 0; }
+    constexpr bool vide() const { return w <= 0 || h <= 0; }
 };
 
 // The part two rectangles share; empty when they do not meet.
@@ -22,6 +22,17 @@ constexpr Rect intersection(const Rect& a, const Rect& b) {
     int droite = a.x + a.w < b.x + b.w ? a.x + a.w : b.x + b.w;
     int bas = a.y + a.h < b.y + b.h ? a.y + a.h : b.y + b.h;
     return droite > x && bas > y ? Rect{x, y, droite - x, bas - y} : Rect{};
+}
+
+// The smallest rectangle that holds both; an empty one adds nothing.
+constexpr Rect bounding(const Rect& a, const Rect& b) {
+    if (a.vide()) return b;
+    if (b.vide()) return a;
+    int x = a.x < b.x ? a.x : b.x;
+    int y = a.y < b.y ? a.y : b.y;
+    int droite = a.x + a.w > b.x + b.w ? a.x + a.w : b.x + b.w;
+    int bas = a.y + a.h > b.y + b.h ? a.y + a.h : b.y + b.h;
+    return Rect{x, y, droite - x, bas - y};
 }
 
 // A colour written 0xBBGGRR: red 0x0000FF, green 0x00FF00, blue 0xFF0000.

@@ -28,7 +28,7 @@ public:
     std::optional<InputEvent> poll() override;
     void sleep_until(std::uint32_t deadline, bool wake_on_input) override;
     bool displays() const override { return false; }
-    void present(const Picture&) override {}
+    void present(const Picture&, const Rect&) override {}
     void show_cursor(bool visible) override { cursor_visible_ = visible; }
     void warp_pointer(int x, int y) override;
     void set_fullscreen(bool f) override { fullscreen_ = f; }

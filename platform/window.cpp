@@ -78,9 +78,9 @@ public:
 
     bool displays() const override { return true; }
 
-    void present(const Picture& canvas) override {
+    void present(const Picture& canvas, const Rect& changed) override {
         map_on_first_frame();
-        std::optional<Rect> change = changed_.since_last(canvas);
+        std::optional<Rect> change = changed_.since_last(canvas, changed);
         if (!change) return;
         const Rect zone = *change;
         if (zone == Rect{0, 0, kLargeurEcran, kHauteurEcran} || !keeps_its_pixels()) {

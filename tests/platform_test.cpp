@@ -129,11 +129,16 @@ TEST_F(PlatformTest, QuitEndsEveryWaitAtOnce) {
 
 namespace {
 
-// A window that counts the pictures sent to it.
+// A window that counts the pictures sent to it, and keeps the part drawn
+// again for the last one.
 struct EcranQuiCompte : plat::HeadlessBackend {
     bool displays() const override { return true; }
-    void present(const plat::Picture&) override { ++images; }
+    void present(const plat::Picture&, const plat::Rect& zone) override {
+        ++images;
+        redessine = zone;
+    }
     int images = 0;
+    plat::Rect redessine;
 };
 
 TEST(Redessin, OnlyAChangeOnScreenOrALostWindowSendsAPictureAgain) {
@@ -142,9 +147,12 @@ TEST(Redessin, OnlyAChangeOnScreenOrALostWindowSendsAPictureAgain) {
     plat::Application app(std::move(b), std::make_unique<plat::RecordingSound>());
     Ecran ecran(app);
     plat::Label texte{ecran, "texte"};
+    texte.place(100, 100, 80, 20);
     ecran.show();
     app.do_events();
     const int au_debut = fenetre->images;
+    const plat::Rect tout{0, 0, 640, 480};
+    EXPECT_EQ(fenetre->redessine, tout);
 
     ecran.minuterie.on_tick = [] {};
     ecran.minuterie.set_enabled(true);
@@ -155,11 +163,13 @@ TEST(Redessin, OnlyAChangeOnScreenOrALostWindowSendsAPictureAgain) {
     ecran.minuterie.on_tick = [&] { texte.set_caption(std::to_string(++n)); };
     app.wait_with_events(1000);
     EXPECT_EQ(fenetre->images, au_debut + 10);
+    EXPECT_EQ(fenetre->redessine, (plat::Rect{100, 100, 80, 20})) << "only the label is drawn again";
 
     ecran.minuterie.set_enabled(false);
     fenetre->schedule(app.tick(), {plat::InputEvent::Kind::expose, 0, 0, 0});
     app.do_events();
     EXPECT_EQ(fenetre->images, au_debut + 11);
+    EXPECT_EQ(fenetre->redessine, tout);
 }
 
 }  // namespace
@@ -181,16 +191,17 @@ TEST(Redessin, OnlyTheSquaresThatChangedAreSentAgain) {
         {"across a border", {{39, 41, 2, 1}}, plat::Rect{0, 40, 80, 40}},
         {"two far apart", {{5, 5, 1, 1}, {300, 200, 1, 1}}, plat::Rect{0, 0, 320, 240}},
     };
+    const plat::Rect ecran{0, 0, 640, 480};
     for (const Cas& c : cas) {
         plat::Canvas toile;
         toile.clear(plat::couleurs::blanc);
         plat::ChangedZone zone;
-        EXPECT_EQ(zone.since_last(toile.picture()), (plat::Rect{0, 0, 640, 480})) << c.quoi;
+        EXPECT_EQ(zone.since_last(toile.picture(), ecran), (plat::Rect{0, 0, 640, 480})) << c.quoi;
         for (const plat::Rect& r : c.peints) toile.fill(r, plat::couleurs::noir);
-        EXPECT_EQ(zone.since_last(toile.picture()), c.zone) << c.quoi;
-        EXPECT_EQ(zone.since_last(toile.picture()), std::nullopt) << c.quoi;
+        EXPECT_EQ(zone.since_last(toile.picture(), ecran), c.zone) << c.quoi;
+        EXPECT_EQ(zone.since_last(toile.picture(), ecran), std::nullopt) << c.quoi;
         zone.forget();
-        EXPECT_EQ(zone.since_last(toile.picture()), (plat::Rect{0, 0, 640, 480})) << c.quoi;
+        EXPECT_EQ(zone.since_last(toile.picture(), ecran), (plat::Rect{0, 0, 640, 480})) << c.quoi;
     }
 }
 
