@@ -149,11 +149,24 @@ void Depart::animer_bouton(const Personnage& p, plat::Image& bouton) {
 
 void Depart::sons_StatusUpdate() {
     if (r_.etat.en_jeu || r_.etat.ambiance_bloquee) return;
-    if (r_.tirer(kTiragesAmbiance) != kTirageAmbiance) return;
+    if (std::exchange(ambiance_prevue_, false) || r_.tirer(kTiragesAmbiance) == kTirageAmbiance) jouer_ambiance();
+    prevoir_ambiance();
+}
+
+void Depart::jouer_ambiance() {
     arreter_tressaillements();
     r_.jouer_ambiance();
     r_.app.wait_with_events(kPauseAmbianceMs);
     Timer.set_enabled(true);
+}
+
+// As with the twitches: the draws of the notices to come are made now, and
+// the program sleeps through those that draw no ambient sound.
+void Depart::prevoir_ambiance() {
+    int notices_vides = 0;
+    while (r_.tirer(kTiragesAmbiance) != kTirageAmbiance) ++notices_vides;
+    ambiance_prevue_ = true;
+    r_.app.skip_sound_status(notices_vides);
 }
 
 // Saved first: whatever ends the program next, nothing is lost.

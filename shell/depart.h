@@ -90,6 +90,8 @@ private:
 
     void arreter_tressaillements();
     void prevoir_tressaillement();
+    void jouer_ambiance();
+    void prevoir_ambiance();
     void animer_bouton(const Personnage& p, plat::Image& bouton);
     void montrer_image(const Personnage& p, int image, plat::Image& bouton);
     void afficher_repos();
@@ -98,4 +100,5 @@ private:
     Routines& r_;
     // The character the timer's next tick twitches, drawn ahead.
     std::optional<std::size_t> tressaillement_prevu_;
+    bool ambiance_prevue_ = false;  // the next status notice on the idle menu plays it
 };

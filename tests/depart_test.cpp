@@ -207,6 +207,21 @@ TEST_F(DepartTest, AmbientSoundComesOnlyToTheIdleMenu) {
     }
 }
 
+// One status notice in 200 starts an ambient sound; the notices between
+// are drawn ahead and slept through. The twitches, which each ambient sound
+// starts again, never tick here: only the notices wake the menu.
+TEST_F(DepartTest, AmbientSoundsKeepTheirOddsAndTheIdleNoticesAreSleptThrough) {
+    menu().Timer.set_interval(0);
+    b.sons().clear();
+    camera.filmer(false);
+    int sommes = b.backend().sleeps();
+    b.attendre(2000 * plat::Application::kPeriodeStatutSon);
+    const auto& noms = b.sons().names();
+    long ambiances = std::count_if(noms.begin(), noms.end(), [](const std::string& n) { return n.ends_with(".amb"); });
+    EXPECT_NEAR(ambiances, 10, 7);
+    EXPECT_LT(b.backend().sleeps() - sommes, 5 * (ambiances + 1)) << "notices that play nothing must be slept through";
+}
+
 TEST_F(DepartTest, AGameThatCannotReadItsWordsIsExplainedUntilTheNextHover) {
     plat::Form jeu(b.app(), "jeu");
     jeu.show();
