@@ -44,6 +44,9 @@ moment() {
 }
 
 lancer() {
+  # The last start's trace must go first: under load, the waiting below may
+  # read it before the new program has truncated it.
+  rm -f "$dossier/trace"
   debut=$(date +%s%N)
   LEXIRAMA_TRACE=1 "$dossier/lexirama" 2> "$dossier/trace" &
   pid=$!
