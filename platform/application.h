@@ -114,10 +114,8 @@ private:
     std::uint32_t next_due(std::uint32_t deadline) const;
     void service_until(std::uint32_t deadline, bool with_events);
     void trace_frames(const Form& shown);
-    void draw_screen(const Rect& zone);
-    const std::vector<std::uint32_t>& whole_screen_afresh();
-    void check_skip();
-    void check_partial(const Rect& zone);
+    void draw_screen(Canvas& canvas, const Rect& zone) const;
+    void check_against_afresh(const std::string& fault);
     std::string form_name() const;
 
     std::unique_ptr<Backend> backend_;
@@ -140,7 +138,7 @@ private:
     RedrawZone redraw_;                 // what changed since the picture on screen
     bool window_stale_ = false;         // the window lost its pixels (exposed, resized)
     bool check_skips_ = false;
-    std::vector<std::uint32_t> shown_pixels_;  // kept only to check repaints
+    std::unique_ptr<Canvas> afresh_;    // the whole screen drawn again, only to check repaints
 };
 
 }  // namespace plat

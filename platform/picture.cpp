@@ -67,14 +67,16 @@ void save_png(const Picture& image, const std::filesystem::path& chemin) {
         throw std::runtime_error("Impossible d'écrire " + chemin.string());
 }
 
-std::vector<std::uint32_t> Picture::pixels() const {
-    std::vector<std::uint32_t> tous(static_cast<std::size_t>(surface_->w) * static_cast<std::size_t>(surface_->h));
-    const std::size_t ligne = static_cast<std::size_t>(surface_->w) * surface_->format->BytesPerPixel;
-    for (int y = 0; y < surface_->h; ++y)
-        std::memcpy(reinterpret_cast<std::byte*>(tous.data()) + static_cast<std::size_t>(y) * ligne,
-                    static_cast<const std::byte*>(surface_->pixels) + static_cast<std::ptrdiff_t>(y) * surface_->pitch,
-                    ligne);
-    return tous;
+bool Picture::same_pixels(const Picture& other) const {
+    const SDL_Surface* a = surface_;
+    const SDL_Surface* b = other.surface_;
+    if (a->w != b->w || a->h != b->h || a->format->format != b->format->format) return false;
+    const std::size_t ligne = static_cast<std::size_t>(a->w) * a->format->BytesPerPixel;
+    for (int y = 0; y < a->h; ++y)
+        if (std::memcmp(static_cast<const std::byte*>(a->pixels) + static_cast<std::ptrdiff_t>(y) * a->pitch,
+                        static_cast<const std::byte*>(b->pixels) + static_cast<std::ptrdiff_t>(y) * b->pitch, ligne) != 0)
+            return false;
+    return true;
 }
 
 }  // namespace plat

@@ -39,8 +39,8 @@ public:
 
     // Colour of one pixel as 0xBBGGRR (tests and checks).
     Couleur pixel_at(int x, int y) const;
-    // Every pixel, row after row, as stored (checks).
-    std::vector<std::uint32_t> pixels() const;
+    // The same size and the same pixels (checks).
+    bool same_pixels(const Picture& other) const;
 
 private:
     SDL_Surface* surface_;
