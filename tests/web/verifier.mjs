@@ -1,7 +1,8 @@
 // Plays the browser build in a headless Chromium: the page opens on its
 // invitation, the game starts on the click, a first player spells a name on
 // the alphabet, and after a reload the browser's storage still holds that
-// player. The screens met on the way are saved as pictures to look at.
+// player; SORTIE leaves the page on its goodbye. The screens met on the way
+// are saved as pictures to look at.
 //   node tests/web/verifier.mjs build-web [dossier des captures]
 import { spawn } from "node:child_process";
 import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
@@ -115,6 +116,14 @@ try {
   if (!joueurs.some((f) => /\/Lea-\d+\.bin$/.test(f)))
     throw new Error(`Lea n'est pas restée dans le navigateur (trouvé : ${joueurs.join(", ") || "rien"})`);
   console.log("Lea est toujours là après rechargement.");
+
+  await cliquer(page, 168, 160);
+  await pause(3000);
+  await cliquer(page, 597, 350);
+  await pause(3000);
+  await capturer(page, "6-sortie.png");
+  const adieu = await accueil(page);
+  if (!adieu.startsWith("Au revoir")) throw new Error(`après SORTIE, la page dit « ${adieu} »`);
 } finally {
   await navigateur?.close();
   serveur.kill();
