@@ -21,7 +21,7 @@ void exiger(bool respectee, std::string_view fichier, const std::string& mot, st
 }
 
 void exiger_mot(std::string_view fichier, const std::string& mot, std::size_t min, std::size_t max) {
-    const bool en_capitales = std::ranges::all_of(mot, [](char c) { return c >= 'A' && c <= 'Z'; });
+    const bool en_capitales = std::all_of(mot.begin(), mot.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     exiger(en_capitales && mot.size() >= min && mot.size() <= max, fichier, mot, de_a(min, max, "lettres de A à Z"));
 }
 

@@ -21,8 +21,8 @@ std::string illisible(std::string_view nom, std::string_view cause) {
 }
 
 bool codes_decodables(std::string_view stocke) {
-    return std::ranges::none_of(
-        stocke, [](char c) { return static_cast<unsigned char>(c) < decalage_codes; });
+    return std::none_of(
+        stocke.begin(), stocke.end(), [](char c) { return static_cast<unsigned char>(c) < decalage_codes; });
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// The one typeface of the program, found through fontconfig: Andika, made
-// for children learning to read, else DejaVu Sans.
+// The one typeface of the program, opened at each size it is asked for.
 #include <map>
 #include <string>
 #include <utility>

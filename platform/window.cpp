@@ -9,6 +9,7 @@
 #include "platform/backend.h"
 #include "platform/changed_zone.h"
 #include "platform/geometry.h"
+#include "platform/input_wait.h"
 #include "platform/trace.h"
 
 namespace plat {
@@ -72,7 +73,7 @@ public:
             // One sleep to the deadline: waking a millisecond late is not seen,
             // waking in 1 ms steps before it costs more than the rest of idling.
             if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return;
-            if (SDL_WaitEventTimeout(nullptr, static_cast<int>(reste))) return;
+            if (wait_for_input(reste)) return;
         }
     }
 

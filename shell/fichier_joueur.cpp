@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/durable.h"
 #include "platform/program_folder.h"
 #include "platform/text.h"
 #include "shell/joueurs.h"
@@ -137,14 +138,6 @@ void ecrire_et_vider(const fs::path& chemin, std::string_view octets) {
     if (::close(fd) != 0) refuser_sauvegarde(chemin, errno);
 }
 
-// The rename itself reaches the disk once the folder is flushed.
-void vider_dossier(const fs::path& dossier) {
-    int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // A counter below 0 would give back a puzzle already paid.
 Valeur dans_son_domaine(const Valeur& compteur) {
     return compteur.est_nombre() && compteur.nombre() < 0 ? Valeur(0) : compteur;
@@ -199,7 +192,7 @@ void ecrire_joueur(const fs::path& chemin, std::string_view octets) {
     std::error_code erreur;
     fs::rename(provisoire, chemin, erreur);
     if (erreur) refuser_sauvegarde(chemin, erreur.value());
-    vider_dossier(chemin.parent_path());
+    plat::make_durable(chemin.parent_path());
 }
 
 ProfilJoueur profil_de(const EtatPartage& etat) {

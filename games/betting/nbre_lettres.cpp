@@ -35,7 +35,8 @@ constexpr int kClignotementsReponse = 4;
 const std::string kPatience = "             PATIENCE ... PATIENCE ...";
 
 int compter_voyelles(const std::string& mot) {
-    return static_cast<int>(std::ranges::count_if(mot, [](char c) { return kVoyelles.find(c) != kVoyelles.npos; }));
+    auto voyelle = [](char c) { return kVoyelles.find(c) != kVoyelles.npos; };
+    return static_cast<int>(std::count_if(mot.begin(), mot.end(), voyelle));
 }
 
 // Every word must make one of the offered counts right, whichever the question.

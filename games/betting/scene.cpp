@@ -97,7 +97,7 @@ std::vector<int> tirages_distincts(Routines& r, int combien, int parmi) {
     std::vector<int> tirages;
     while (static_cast<int>(tirages.size()) < combien) {
         int t = r.tirer(parmi);
-        if (std::ranges::find(tirages, t) == tirages.end()) tirages.push_back(t);
+        if (std::find(tirages.begin(), tirages.end(), t) == tirages.end()) tirages.push_back(t);
     }
     return tirages;
 }

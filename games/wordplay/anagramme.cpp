@@ -26,6 +26,8 @@ constexpr int kLargeurIndice = 470;
 const std::string kConsigne =
     cp1252("Pouvez-vous agencer les lettres du mot ci-dessous dans un ordre différent afin d'obtenir un autre mot ?");
 
+bool meme_lettre(char a, char b) { return majuscule(a) == majuscule(b); }
+
 }  // namespace
 
 // Without a tile the puzzle could never be judged; beyond eight, no room;
@@ -34,8 +36,9 @@ const std::string kConsigne =
 void Anagramme::controler(const Enregistrement& e) {
     const std::string& mot = e[0].texte();
     exiger_montre("1.bin", mot, kTuiles);
-    exiger(std::ranges::is_permutation(mot, e[1].texte(), {}, majuscule, majuscule), "1.bin", e[1].texte(),
-           "il faut les lettres de " + utf8(mot) + " dans un autre ordre");
+    const std::string& solution = e[1].texte();
+    const bool memes_lettres = std::is_permutation(mot.begin(), mot.end(), solution.begin(), solution.end(), meme_lettre);
+    exiger(memes_lettres, "1.bin", solution, "il faut les lettres de " + utf8(mot) + " dans un autre ordre");
 }
 
 Anagramme::Anagramme(Routines& r) : plat::Form(r.app, "anagramme"), r_(r) {

@@ -70,7 +70,7 @@ void Codes::controler(const Enregistrement& e) {
     if (numero < 1 || numero > kPropositions) return;
     const Valeur& cache = e[static_cast<std::size_t>(numero)];
     exiger_mot("3.bin", cache.texte(), 1, kDessins);
-    exiger(std::ranges::count(propositions, cache) == 1, "3.bin", cache.texte(),
+    exiger(std::count(propositions.begin(), propositions.end(), cache) == 1, "3.bin", cache.texte(),
            "les autres propositions doivent en différer");
 }
 
