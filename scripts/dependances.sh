@@ -11,7 +11,7 @@ jeu=(build-essential cmake pkg-config
      libhunspell-dev hunspell-fr-comprehensive)
 tests=(googletest libgtest-dev libbenchmark-dev
        xvfb xauth openbox xdotool x11-utils imagemagick
-       clang libclang-rt-14-dev)
+       clang libclang-rt-14-dev chromium)
 
 voulus=("${jeu[@]}")
 [ "${1:-jeu}" = tests ] && voulus+=("${tests[@]}")

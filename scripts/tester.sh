@@ -3,7 +3,8 @@
 # files against the French dictionary, the same tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, the fuzzers for a few seconds, and the
 # end-to-end tests of the real program in a window under Xvfb, built and
-# installed from its Debian package.
+# installed from its Debian package, and the browser version played in
+# headless Chromium.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$racine"
@@ -39,4 +40,8 @@ if [ "$(id -u)" -eq 0 ]; then
 else
   echo "== paquet Debian : sauté (il faut être root pour l'installer)"
 fi
+echo "== dans le navigateur"
+LEXIRAMA_WEB_SERVIR=0 scripts/web.sh
+(cd tests/web && npm ci --no-audit --no-fund --silent)
+node tests/web/verifier.mjs build-web
 echo "== tout est bon"
