@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing, for building and playing
-# ("jeu") or also for the tests ("tests"). Needs root (or sudo) only when
-# something is missing.
+# ("jeu"), and also for the tests ("tests") or for the browser version
+# ("web"). Needs root (or sudo) only when something is missing.
 set -euo pipefail
 
 jeu=(build-essential cmake pkg-config
@@ -12,9 +12,11 @@ jeu=(build-essential cmake pkg-config
 tests=(googletest libgtest-dev libbenchmark-dev
        xvfb xauth openbox xdotool x11-utils imagemagick
        clang libclang-rt-14-dev chromium)
+web=(vorbis-tools)
 
 voulus=("${jeu[@]}")
 [ "${1:-jeu}" = tests ] && voulus+=("${tests[@]}")
+[ "${1:-jeu}" = web ] && voulus+=("${web[@]}")
 
 manquants=()
 for paquet in "${voulus[@]}"; do

