@@ -12,3 +12,9 @@ Module.preRun.push(function () {
     removeRunDependency("joueurs");
   });
 });
+
+// "?trace" in the address writes the program's timing events to the console,
+// as LEXIRAMA_TRACE does on the desktop: bench/ measures the page by them.
+Module.preRun.push(function () {
+  if (new URLSearchParams(location.search).has("trace")) ENV.LEXIRAMA_TRACE = "1";
+});

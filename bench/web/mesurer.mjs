@@ -1,0 +1,143 @@
+// Measures the browser version in headless Chromium, served from this
+// machine, and prints the figures of its budget. It prints; it does not judge.
+//   cold start: a browser with an empty cache and no storage, from the
+//     address typed to the invitation, then from the click to the first
+//     frame of the complete name screen;
+//   warm start: the same after a reload, everything in the browser's cache;
+//   idle CPU of every Chromium process over 60 s on the name screen and on
+//     the menu, once a first player has been made;
+//   the download, each file as served and compressed.
+//   node bench/web/mesurer.mjs build-web
+import { spawn } from "node:child_process";
+import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from "node:fs";
+import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { gzipSync } from "node:zlib";
+
+// The browser driver the browser test installs.
+const puppeteer = createRequire(new URL("../../tests/web/package.json", import.meta.url))("puppeteer-core");
+
+const dossier = path.resolve(process.argv[2] ?? "build-web");
+const port = 9000 + Math.floor(Math.random() * 1000);
+const adresse = `http://127.0.0.1:${port}/?trace`;
+const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+const maintenant = () => performance.now();
+
+// The program's trace lines, with the moment each reached the console.
+const traces = [];
+function attendreTrace(evenement, ecran, depuis) {
+  return new Promise((fini) => {
+    const voir = setInterval(() => {
+      const t = traces.find((l) => l.moment >= depuis && l.texte.startsWith(`${evenement} ${ecran} `));
+      if (t) {
+        clearInterval(voir);
+        fini(t.moment);
+      }
+    }, 5);
+  });
+}
+
+async function invitation(page) {
+  await page.waitForFunction(() => document.getElementById("accueil").textContent === "Cliquez pour jouer",
+                             { timeout: 60000, polling: 10 });
+}
+
+// From the address to the invitation, then from the click to the complete name screen.
+async function demarrer(page, aller) {
+  const debut = maintenant();
+  await aller();
+  await invitation(page);
+  const invite = maintenant();
+  await page.click("#accueil");
+  const complet = await attendreTrace("image-complete", "demande_prenom", invite);
+  return { chargement: invite - debut, jeu: complet - invite };
+}
+
+async function cliquer(page, x, y) {
+  const cadre = await page.$eval("#canvas", (c) => c.getBoundingClientRect().toJSON());
+  await page.mouse.click(cadre.x + (x * cadre.width) / 640, cadre.y + (y * cadre.height) / 480, { delay: 60 });
+  await pause(400);
+}
+
+// CPU ticks of Chromium and every process below it.
+function ticks(racine) {
+  const enfants = new Map();
+  for (const pid of readdirSync("/proc").filter((n) => /^\d+$/.test(n))) {
+    try {
+      const champs = readFileSync(`/proc/${pid}/stat`, "utf8").split(") ")[1].split(" ");
+      enfants.set(pid, { parent: champs[1], ticks: Number(champs[11]) + Number(champs[12]) });
+    } catch {}
+  }
+  let total = 0;
+  const aVoir = [String(racine)];
+  while (aVoir.length) {
+    const pid = aVoir.pop();
+    total += enfants.get(pid)?.ticks ?? 0;
+    for (const [p, e] of enfants) if (e.parent === pid) aVoir.push(p);
+  }
+  return total;
+}
+
+async function processeur(navigateur, quoi) {
+  const pid = navigateur.process().pid;
+  const avant = ticks(pid);
+  await pause(60000);
+  const ms = (ticks(pid) - avant) * 10;
+  console.log(`  ${quoi} : ${ms} ms sur 60000 ms (${(ms / 600).toFixed(2)} % d'un cœur)`);
+}
+
+function telechargement() {
+  let brut = 0, compresse = 0;
+  for (const nom of ["index.html", "index.js", "index.wasm", "index.data"]) {
+    const octets = readFileSync(path.join(dossier, nom));
+    brut += statSync(path.join(dossier, nom)).size;
+    compresse += gzipSync(octets, { level: 9 }).length;
+  }
+  const mo = (n) => (n / 1e6).toFixed(1);
+  console.log(`== téléchargement : ${mo(compresse)} Mo compressé (${mo(brut)} Mo en fichiers)`);
+}
+
+const serveur = spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", dossier, String(port)],
+                      { stdio: "ignore" });
+const profil = mkdtempSync(path.join(tmpdir(), "lexirama-mesure-"));
+let navigateur;
+try {
+  await pause(1000);
+  navigateur = await puppeteer.launch({
+    executablePath: "/usr/bin/chromium",
+    headless: true,
+    userDataDir: profil,
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
+           "--disable-component-update", "--disable-sync"],
+    defaultViewport: { width: 1024, height: 768 },
+  });
+  const page = await navigateur.newPage();
+  page.on("console", (m) => traces.push({ texte: m.text(), moment: maintenant() }));
+
+  const froid = await demarrer(page, () => page.goto(adresse));
+  await pause(8000);  // the opening sound; then the screen is idle
+  const chaud = await demarrer(page, () => page.reload());
+  const ms = (x) => `${Math.round(x)} ms`;
+  console.log("== démarrage (adresse → invitation, clic → écran du prénom complet)");
+  console.log(`  à froid : ${ms(froid.chargement + froid.jeu)} (${ms(froid.chargement)} + ${ms(froid.jeu)})`);
+  console.log(`  à chaud : ${ms(chaud.chargement + chaud.jeu)} (${ms(chaud.chargement)} + ${ms(chaud.jeu)})`);
+
+  console.log("== processeur au repos");
+  await pause(8000);
+  await processeur(navigateur, "écran du prénom");
+  for (const lettre of "LEA") {
+    const rang = lettre.charCodeAt(0) - "A".charCodeAt(0);
+    await cliquer(page, 103 + (rang % 13) * 36.25, rang < 13 ? 334 : 370);
+  }
+  await cliquer(page, 562, 437);  // VALIDER
+  await pause(3000);
+  await cliquer(page, 320, 160);  // a picture
+  await pause(10000);
+  await processeur(navigateur, "menu");
+  telechargement();
+} finally {
+  await navigateur?.close();
+  serveur.kill();
+  rmSync(profil, { recursive: true, force: true });
+}
