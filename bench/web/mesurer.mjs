@@ -10,13 +10,12 @@
 //   node bench/web/mesurer.mjs build-web
 import { spawn } from "node:child_process";
 import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from "node:fs";
-import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { gzipSync } from "node:zlib";
 
-// The browser driver the browser test installs.
-const puppeteer = createRequire(new URL("../../tests/web/package.json", import.meta.url))("puppeteer-core");
+// The browser test's own driver (tests/web/node_modules).
+import { cliquer, lancerChromium } from "../../tests/web/navigateur.mjs";
 
 const dossier = path.resolve(process.argv[2] ?? "build-web");
 const port = 9000 + Math.floor(Math.random() * 1000);
@@ -52,12 +51,6 @@ async function demarrer(page, aller) {
   await page.click("#accueil");
   const complet = await attendreTrace("image-complete", "demande_prenom", invite);
   return { chargement: invite - debut, jeu: complet - invite };
-}
-
-async function cliquer(page, x, y) {
-  const cadre = await page.$eval("#canvas", (c) => c.getBoundingClientRect().toJSON());
-  await page.mouse.click(cadre.x + (x * cadre.width) / 640, cadre.y + (y * cadre.height) / 480, { delay: 60 });
-  await pause(400);
 }
 
 // CPU ticks of Chromium and every process below it.
@@ -104,14 +97,7 @@ const profil = mkdtempSync(path.join(tmpdir(), "lexirama-mesure-"));
 let navigateur;
 try {
   await pause(1000);
-  navigateur = await puppeteer.launch({
-    executablePath: "/usr/bin/chromium",
-    headless: true,
-    userDataDir: profil,
-    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync"],
-    defaultViewport: { width: 1024, height: 768 },
-  });
+  navigateur = await lancerChromium(profil);
   const page = await navigateur.newPage();
   page.on("console", (m) => traces.push({ texte: m.text(), moment: maintenant() }));
 

@@ -8,7 +8,7 @@ import { spawn } from "node:child_process";
 import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
-import puppeteer from "puppeteer-core";
+import { cliquer, lancerChromium } from "./navigateur.mjs";
 
 const dossier = path.resolve(process.argv[2] ?? "build-web");
 const captures = path.resolve(process.argv[3] ?? path.join(dossier, "captures"));
@@ -34,13 +34,6 @@ async function attendreServeur() {
 
 async function accueil(page) {
   return page.$eval("#accueil", (e) => (e.hidden ? "" : e.textContent));
-}
-
-// The game's screen is 640 × 480, scaled into the page.
-async function cliquer(page, x, y) {
-  const cadre = await page.$eval("#canvas", (c) => c.getBoundingClientRect().toJSON());
-  await page.mouse.click(cadre.x + (x * cadre.width) / 640, cadre.y + (y * cadre.height) / 480, { delay: 60 });
-  await pause(400);
 }
 
 // The letters of the name screen, thirteen to a row.
@@ -88,14 +81,7 @@ const profil = mkdtempSync(path.join(tmpdir(), "lexirama-chromium-"));
 let navigateur;
 try {
   await attendreServeur();
-  navigateur = await puppeteer.launch({
-    executablePath: "/usr/bin/chromium",
-    headless: true,
-    userDataDir: profil,
-    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync"],
-    defaultViewport: { width: 1024, height: 768 },
-  });
+  navigateur = await lancerChromium(profil);
   const page = await navigateur.newPage();
   page.on("pageerror", (e) => console.log("erreur de la page :", e.message));
 
