@@ -60,7 +60,7 @@ public:
 
     // ---- screen ----
     void repaint();
-    // Draws a form as it would look now, its tooltip included, for PNG files and checks.
+    // Draws a form as it would look now, its tooltip included, for PNG files and the bench.
     const Picture& render(const Form& form);
     void set_fullscreen(bool f) {
         window_stale_ = true;

@@ -1,8 +1,8 @@
 #pragma once
-// A digest of everything a screen's picture is drawn from: the form, its
-// background, and each shown control's place, state, caption and picture.
-// Two equal digests draw the same pixels, so a repaint whose digest is the
-// one last shown need not draw nor send anything.
+// A digest of everything a piece of the screen is drawn from: a control's
+// place, state, caption and picture, or the form and its background. Two
+// equal digests draw the same pixels, so a repaint draws again only the
+// pieces whose digest changed since the last one.
 #include <cstdint>
 #include <string_view>
 

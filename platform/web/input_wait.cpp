@@ -12,8 +12,8 @@ namespace {
 // The browser hands input over only while the program sleeps, and SDL's own
 // wait would wake every millisecond to look: this sleeps in short naps, each
 // one long enough to leave the page idle and short enough that a click is
-// answered before a child sees the delay (a twentieth of a second). Naps of
-// 40 ms rather than 15 took a fifth off the idle page's CPU.
+// answered before a child sees the delay. Naps of 40 ms rather than 15 took
+// a fifth off the idle page's CPU.
 constexpr std::uint32_t kSieste = 40;
 
 bool input_queued() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0; }
