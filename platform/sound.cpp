@@ -5,6 +5,8 @@
 
 #include <map>
 
+#include "platform/resting_device.h"
+
 namespace plat {
 
 std::vector<std::string> RecordingSound::names() const {
@@ -32,7 +34,7 @@ void SDLCALL annoncer_fin_de_son(int /*channel*/) {
 }
 
 // Sounds are loaded on first use and kept: the same clicks come back often.
-// The device is open only while something plays.
+// The device works only while something plays, and rests in between.
 class MixerSound : public SoundBackend {
 public:
     explicit MixerSound(std::filesystem::path folder) : folder_(std::move(folder)) {
@@ -40,23 +42,27 @@ public:
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) use_dummy_driver();
     }
     ~MixerSound() override {
-        if (open_) Mix_HaltChannel(-1);
+        if (device_ != Device::closed) Mix_HaltChannel(-1);
         for (auto& [name, chunk] : chunks_)
             if (chunk) Mix_FreeChunk(chunk);
-        if (open_) Mix_CloseAudio();
+        if (device_ != Device::closed) Mix_CloseAudio();
     }
 
     void play_effect(const std::string& name) override { play(kCanalEffet, name); }
     void stop_device() override {
-        if (open_) Mix_HaltChannel(kCanalAppareil);
+        if (device_ != Device::closed) Mix_HaltChannel(kCanalAppareil);
     }
     void close_device() override { stop_device(); }
     void play_device(const std::string& name) override { play(kCanalAppareil, name); }
 
     void rest_if_silent() override {
-        if (!open_ || Mix_Playing(-1) > 0) return;
+        if (device_ != Device::working || Mix_Playing(-1) > 0) return;
+        if (rest_open_device()) {
+            device_ = Device::resting;
+            return;
+        }
         Mix_CloseAudio();
-        open_ = false;
+        device_ = Device::closed;
     }
 
 private:
@@ -69,7 +75,11 @@ private:
     // A sound card that cannot be opened (busy, unplugged) leaves the game
     // silent rather than stopped.
     bool wake() {
-        if (open_) return true;
+        if (device_ == Device::resting) wake_resting_device();
+        if (device_ != Device::closed) {
+            device_ = Device::working;
+            return true;
+        }
         if (Mix_OpenAudio(kFrequence, AUDIO_S16SYS, 1, kTampon) != 0) {
             use_dummy_driver();
             if (Mix_OpenAudio(kFrequence, AUDIO_S16SYS, 1, kTampon) != 0) return false;
@@ -77,7 +87,7 @@ private:
         Mix_AllocateChannels(2);
         Mix_ChannelFinished(annoncer_fin_de_son);
         forget_chunks_if_format_changed();
-        open_ = true;
+        device_ = Device::working;
         return true;
     }
 
@@ -115,8 +125,10 @@ private:
         bool operator==(const Format&) const = default;
     };
 
+    enum class Device { closed, working, resting };
+
     std::filesystem::path folder_;
-    bool open_ = false;
+    Device device_ = Device::closed;
     Format format_;
     std::map<std::string, Mix_Chunk*> chunks_;
 };

@@ -18,9 +18,9 @@ public:
     virtual void close_device() = 0;
     virtual void play_device(const std::string& name) = 0;
     // Called whenever the program is about to sleep: a sound device that
-    // plays nothing is closed, since SDL keeps waking to feed it silence
-    // (pausing does not stop that). The next sound opens it again. The end
-    // of each sound posts an event that wakes the program for this.
+    // plays nothing is put to rest (closed on the desktop, see
+    // resting_device.h). The next sound wakes it. The end of each sound
+    // posts an event that wakes the program for this.
     virtual void rest_if_silent() = 0;
 };
 
