@@ -11,6 +11,7 @@
 #include "platform/geometry.h"
 #include "platform/input_wait.h"
 #include "platform/trace.h"
+#include "platform/whole_screen.h"
 
 namespace plat {
 
@@ -30,7 +31,8 @@ public:
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
             throw std::runtime_error(std::string("Impossible d'ouvrir l'écran : ") + SDL_GetError());
         window_ = SDL_CreateWindow("Lexirama", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kLargeurEcran,
-                                   kHauteurEcran, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
+                                   kHauteurEcran,
+                                   SDL_WINDOW_HIDDEN | (window_fills_screen() ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
         if (!window_) throw std::runtime_error(std::string("Impossible d'ouvrir la fenêtre : ") + SDL_GetError());
         // The software renderer straight onto the window: the screen changes a
         // few times a second at most, and OpenGL (even only probed, as SDL does
@@ -106,6 +108,7 @@ public:
     }
 
     void set_fullscreen(bool fullscreen) override {
+        if (!window_fills_screen()) return;
         changed_.forget();
         if (fullscreen) {
             SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);

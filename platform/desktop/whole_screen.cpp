@@ -1,0 +1,7 @@
+#include "platform/whole_screen.h"
+
+namespace plat {
+
+bool window_fills_screen() { return true; }
+
+}  // namespace plat
