@@ -32,7 +32,7 @@ function(lexirama_web_page target)
     # The program waits inside nested loops, as on the desktop; Asyncify lets
     # each wait hand the browser back its turn.
     -sASYNCIFY -sASYNCIFY_STACK_SIZE=262144
-    -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sINVOKE_RUN=0 -sEXPORTED_RUNTIME_METHODS=callMain
+    -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sINVOKE_RUN=0 -sEXPORTED_RUNTIME_METHODS=ccall
     -lidbfs.js "@${fonctions}"
     # Debian's emcc calls its HTML minifier wrongly in optimised builds.
     -sMINIFY_HTML=0
