@@ -43,5 +43,5 @@ fi
 echo "== dans le navigateur"
 LEXIRAMA_WEB_SERVIR=0 scripts/web.sh
 (cd tests/web && npm ci --no-audit --no-fund --silent)
-node tests/web/verifier.mjs build-web
+node tests/web/verifier.mjs build-web build
 echo "== tout est bon"

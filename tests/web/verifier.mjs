@@ -1,25 +1,67 @@
-// Plays the browser build in a headless Chromium: the page opens on its
-// invitation, the game starts on the click, a first player spells a name on
-// the alphabet, and after a reload the browser's storage still holds that
-// player; SORTIE leaves the page on its goodbye. The screens met on the way
-// are saved as pictures to look at.
-//   node tests/web/verifier.mjs build-web [dossier des captures]
-import { spawn } from "node:child_process";
-import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
+// Plays the browser build in a headless Chromium as a family would, and
+// checks what the page keeps:
+//   - it opens on its invitation, and the game starts on the click;
+//   - a first player spells LEA with taps on the touch screen (each tap one
+//     letter), picks a picture and wins the hangman's first word; the sounds
+//     are heard, and the sound rests between them and wakes for the next;
+//   - after a reload, the browser's storage holds Léa and her 10 points, as
+//     the desktop program's own decoder reads the file;
+//   - she wins the second word and the tab is closed at once: reopened, the
+//     page holds her 20 points;
+//   - SORTIE leaves the page on its goodbye.
+// The controls are found where the program's own forms place them, and the
+// words to play in the word file, both from the desktop build. The screens
+// met on the way are saved as pictures to look at.
+//   node tests/web/verifier.mjs build-web build [dossier des captures]
+import { execFileSync, spawn } from "node:child_process";
+import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
-import { cliquer, lancerChromium } from "./navigateur.mjs";
+import { cliquer, lancerChromium, toucher } from "./navigateur.mjs";
 
 const dossier = path.resolve(process.argv[2] ?? "build-web");
-const captures = path.resolve(process.argv[3] ?? path.join(dossier, "captures"));
+const natif = path.resolve(process.argv[3] ?? "build");
+const captures = path.resolve(process.argv[4] ?? path.join(dossier, "captures"));
 const port = 8000 + Math.floor(Math.random() * 1000);
 const adresse = `http://127.0.0.1:${port}/`;
+const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+
+function echec(message) {
+  throw new Error(message);
+}
+
+// ------------------------------------------------------------ the desktop build's tools
+
+function outil(nom, ...args) {
+  return execFileSync(path.join(natif, "tests", nom), args, { cwd: natif, encoding: "utf8" });
+}
+
+// "form control index" → the middle of the control on the 640 × 480 screen.
+const formes = new Map(outil("e2e/lexirama_formes").trim().split("\n").map((ligne) => {
+  const [forme, controle, index, x, y, l, h] = ligne.split(" ");
+  return [`${forme} ${controle} ${index}`, { x: +x + l / 2, y: +y + h / 2 }];
+}));
+
+function centre(forme, controle, index = -1) {
+  return formes.get(`${forme} ${controle} ${index}`) ?? echec(`pas de contrôle ${forme}.${controle}(${index})`);
+}
+
+const motsDuPendu = outil("web/lexirama_mots_du_pendu", path.join(natif, "datas", "11.bin"), "2").trim().split("\n");
+
+// A player file's bytes, read by the desktop decoder: { prenom, score, position_pendu }.
+function lireJoueur(octets) {
+  const fichier = path.join(mkdtempSync(path.join(tmpdir(), "lexirama-joueur-")), "joueur.bin");
+  writeFileSync(fichier, Buffer.from(octets));
+  const lu = Object.fromEntries(outil("web/lexirama_lire_joueur", fichier).trim().split("\n").map((l) => l.split(" ")));
+  rmSync(path.dirname(fichier), { recursive: true });
+  return { prenom: lu.prenom, score: Number(lu.score), position_pendu: Number(lu.position_pendu) };
+}
+
+// ------------------------------------------------------------ the page
 
 function servir() {
-  const serveur = spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", dossier, String(port)], {
-    stdio: "ignore",
-  });
-  return serveur;
+  return spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", dossier, String(port)],
+               { stdio: "ignore" });
 }
 
 async function attendreServeur() {
@@ -27,24 +69,14 @@ async function attendreServeur() {
     try {
       if ((await fetch(adresse)).ok) return;
     } catch {}
-    await new Promise((r) => setTimeout(r, 100));
+    await pause(100);
   }
-  throw new Error("le serveur ne répond pas");
+  echec("le serveur ne répond pas");
 }
 
 async function accueil(page) {
   return page.$eval("#accueil", (e) => (e.hidden ? "" : e.textContent));
 }
-
-// The letters of the name screen, thirteen to a row.
-async function epeler(page, mot) {
-  for (const lettre of mot) {
-    const rang = lettre.charCodeAt(0) - "A".charCodeAt(0);
-    await cliquer(page, 103 + (rang % 13) * 36.25, rang < 13 ? 334 : 370);
-  }
-}
-
-const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 
 async function lancer(page) {
   await page.goto(adresse);
@@ -53,7 +85,7 @@ async function lancer(page) {
   await page.click("#accueil");
   await pause(6000);
   const message = await accueil(page);
-  if (message) throw new Error(`la page dit « ${message} » au lieu de montrer le jeu`);
+  if (message) echec(`la page dit « ${message} » au lieu de montrer le jeu`);
 }
 
 async function capturer(page, nom) {
@@ -62,18 +94,87 @@ async function capturer(page, nom) {
   console.log(`Capture : ${fichier}`);
 }
 
-// The files IDBFS keeps for the players' folder, by path.
+const cliquerSur = (page, ...controle) => {
+  const { x, y } = centre(...controle);
+  return cliquer(page, x, y);
+};
+
+// A word on a screen's alphabet, each letter once, by mouse or by touch.
+async function taper(page, forme, mot, appuyer = cliquer) {
+  for (const lettre of new Set(mot)) {
+    const { x, y } = centre(forme, "lettre", lettre.charCodeAt(0) - "A".charCodeAt(0));
+    await appuyer(page, x, y);
+  }
+}
+
+// Every sound buffer the page hands to the speakers is looked at: those with
+// a sample above a whisper are counted as heard.
+function ecouter(page) {
+  return page.evaluateOnNewDocument(() => {
+    window.lexiramaSonsEntendus = 0;
+    const natif = Object.getOwnPropertyDescriptor(ScriptProcessorNode.prototype, "onaudioprocess");
+    Object.defineProperty(ScriptProcessorNode.prototype, "onaudioprocess", {
+      configurable: true,
+      get() { return natif.get.call(this); },
+      set(traiter) {
+        natif.set.call(this, (e) => {
+          traiter(e);
+          const echantillons = e.outputBuffer.getChannelData(0);
+          if (echantillons.some((v) => Math.abs(v) > 0.01)) window.lexiramaSonsEntendus++;
+        });
+      },
+    });
+  });
+}
+
+const sonsEntendus = (page) => page.evaluate(() => window.lexiramaSonsEntendus);
+
+// The sound rests (its audio context suspended) once nothing plays.
+async function attendreLeSonAuRepos(page) {
+  await page.waitForFunction(() => Module.SDL2?.audioContext?.state === "suspended", { timeout: 15000 })
+    .catch(() => echec("le son ne se met pas au repos quand plus rien ne joue"));
+}
+
+// The files IDBFS keeps for the players' folder: path → bytes.
 function joueursEnregistres(page) {
-  return page.evaluate(() => new Promise((fini, echec) => {
+  return page.evaluate(() => new Promise((fini, rate) => {
     const ouverture = indexedDB.open("/datas/joueurs");
-    ouverture.onerror = () => echec(ouverture.error);
+    ouverture.onerror = () => rate(ouverture.error);
     ouverture.onsuccess = () => {
-      const cles = ouverture.result.transaction("FILE_DATA").objectStore("FILE_DATA").getAllKeys();
-      cles.onsuccess = () => fini(cles.result.map(String));
-      cles.onerror = () => echec(cles.error);
+      const magasin = ouverture.result.transaction("FILE_DATA").objectStore("FILE_DATA");
+      const fichiers = {};
+      magasin.openCursor().onsuccess = (e) => {
+        const curseur = e.target.result;
+        if (!curseur) return fini(fichiers);
+        if (curseur.value.contents) fichiers[String(curseur.key)] = Array.from(curseur.value.contents);
+        curseur.continue();
+      };
     };
   }));
 }
+
+async function verifierLea(page, score, position) {
+  const fichiers = await joueursEnregistres(page);
+  const nom = Object.keys(fichiers).find((f) => /\/Lea-\d+\.bin$/.test(f));
+  if (!nom) echec(`Léa n'est pas restée dans le navigateur (trouvé : ${Object.keys(fichiers).join(", ") || "rien"})`);
+  const lu = lireJoueur(fichiers[nom]);
+  if (lu.prenom !== "Lea" || lu.score !== score || lu.position_pendu !== position)
+    echec(`fichier de Léa : ${JSON.stringify(lu)}, attendu Lea, ${score} points, pendu à ${position}`);
+  console.log(`Léa est dans le navigateur : ${score} points, pendu à ${position}.`);
+}
+
+// From the menu: the hangman, its word played letter by letter; the last
+// letter wins. The sound is checked on the way.
+async function gagnerLePendu(page, mot) {
+  await cliquerSur(page, "depart", "bouton_pendu");
+  await pause(3000);  // the robot's welcome
+  await attendreLeSonAuRepos(page);
+  const avant = await sonsEntendus(page);
+  await taper(page, "pendu", mot);
+  if ((await sonsEntendus(page)) <= avant) echec("aucun son entendu quand les lettres sont jouées");
+}
+
+// ------------------------------------------------------------ the visit
 
 mkdirSync(captures, { recursive: true });
 const serveur = servir();
@@ -82,34 +183,50 @@ let navigateur;
 try {
   await attendreServeur();
   navigateur = await lancerChromium(profil);
-  const page = await navigateur.newPage();
+  let page = await navigateur.newPage();
   page.on("pageerror", (e) => console.log("erreur de la page :", e.message));
+  await ecouter(page);
 
+  console.log("Premier lancement : Léa écrit son prénom du doigt et gagne un mot du pendu.");
   await lancer(page);
   await capturer(page, "1-prenom.png");
-  await epeler(page, "LEA");
+  await taper(page, "demande_prenom", "LEA", toucher);
   await capturer(page, "2-lea.png");
-  await cliquer(page, 562, 437);
+  if ((await sonsEntendus(page)) === 0) echec("aucun son entendu sur l'écran du prénom");
+  await cliquerSur(page, "demande_prenom", "fin_mot");
   await pause(3000);
   await capturer(page, "3-personnage.png");
-  await cliquer(page, 320, 160);
+  await cliquerSur(page, "choix_joueur", "personnage", 2);
   await pause(3000);
-  await capturer(page, "4-apres-choix.png");
+  await capturer(page, "4-menu.png");
+  await gagnerLePendu(page, motsDuPendu[0]);
+  await pause(3000);  // the victory, the score pulse and the robot's dance
+  await capturer(page, "5-pendu-gagne.png");
 
+  console.log("Rechargement : Léa et ses points sont revenus.");
   await lancer(page);
-  await capturer(page, "5-retour.png");
-  const joueurs = await joueursEnregistres(page);
-  if (!joueurs.some((f) => /\/Lea-\d+\.bin$/.test(f)))
-    throw new Error(`Lea n'est pas restée dans le navigateur (trouvé : ${joueurs.join(", ") || "rien"})`);
-  console.log("Lea est toujours là après rechargement.");
+  await capturer(page, "6-retour.png");
+  await verifierLea(page, 10, 1);
 
-  await cliquer(page, 168, 160);
+  console.log("Un deuxième mot gagné, puis l'onglet fermé aussitôt.");
+  await cliquerSur(page, "choix_joueur", "carte", 0);
   await pause(3000);
-  await cliquer(page, 597, 350);
+  await gagnerLePendu(page, motsDuPendu[1]);
+  await page.close();
+  page = await navigateur.newPage();
+  page.on("pageerror", (e) => console.log("erreur de la page :", e.message));
+  await lancer(page);
+  await capturer(page, "7-apres-fermeture.png");
+  await verifierLea(page, 20, 2);
+
+  console.log("SORTIE : la page dit au revoir.");
+  await cliquerSur(page, "choix_joueur", "carte", 0);
   await pause(3000);
-  await capturer(page, "6-sortie.png");
+  await cliquerSur(page, "depart", "fin");
+  await pause(3000);
+  await capturer(page, "8-sortie.png");
   const adieu = await accueil(page);
-  if (!adieu.startsWith("Au revoir")) throw new Error(`après SORTIE, la page dit « ${adieu} »`);
+  if (!adieu.startsWith("Au revoir")) echec(`après SORTIE, la page dit « ${adieu} »`);
 } finally {
   await navigateur?.close();
   serveur.kill();
