@@ -6,6 +6,8 @@
 //   warm start: the same after a reload, everything in the browser's cache;
 //   idle CPU of every Chromium process over 60 s on the name screen and on
 //     the menu, once a first player has been made;
+//   the copy of the players' folder to the browser's storage, which every
+//     save waits for twice (the written file, then the folder);
 //   the download, each file as served and compressed.
 //   node bench/web/mesurer.mjs build-web
 import { spawn } from "node:child_process";
@@ -80,6 +82,21 @@ async function processeur(navigateur, quoi) {
   console.log(`  ${quoi} : ${ms} ms sur 60000 ms (${(ms / 600).toFixed(2)} % d'un cœur)`);
 }
 
+// The median of 20 copies of the players' folder to IndexedDB, as a save makes them.
+async function copieDesJoueurs(page) {
+  const durees = await page.evaluate(async () => {
+    const une = () => new Promise((fini) => {
+      const debut = performance.now();
+      FS.syncfs(false, () => fini(performance.now() - debut));
+    });
+    const toutes = [];
+    for (let i = 0; i < 20; i++) toutes.push(await une());
+    return toutes.sort((a, b) => a - b);
+  });
+  console.log(`== copie du dossier des joueurs vers le stockage du navigateur : ${durees[10].toFixed(1)} ms ` +
+              `(médiane de 20, de ${durees[0].toFixed(1)} à ${durees[19].toFixed(1)} ms)`);
+}
+
 function telechargement() {
   let brut = 0, compresse = 0;
   for (const nom of ["index.html", "index.js", "index.wasm", "index.data"]) {
@@ -121,6 +138,7 @@ try {
   await cliquer(page, 320, 160);  // a picture
   await pause(10000);
   await processeur(navigateur, "menu");
+  await copieDesJoueurs(page);
   telechargement();
 } finally {
   await navigateur?.close();

@@ -8,6 +8,7 @@
 //     the desktop program's own decoder reads the file;
 //   - she wins the second word and the tab is closed at once: reopened, the
 //     page holds her 20 points;
+//   - each of the fifteen games opens from the menu and gives it back;
 //   - SORTIE leaves the page on its goodbye.
 // The controls are found where the program's own forms place them, and the
 // words to play in the word file, both from the desktop build. The screens
@@ -23,7 +24,8 @@ const dossier = path.resolve(process.argv[2] ?? "build-web");
 const natif = path.resolve(process.argv[3] ?? "build");
 const captures = path.resolve(process.argv[4] ?? path.join(dossier, "captures"));
 const port = 8000 + Math.floor(Math.random() * 1000);
-const adresse = `http://127.0.0.1:${port}/`;
+// With "?trace" the program names in the console each screen it shows.
+const adresse = `http://127.0.0.1:${port}/?trace`;
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 
 function echec(message) {
@@ -107,6 +109,50 @@ async function taper(page, forme, mot, appuyer = cliquer) {
   }
 }
 
+// The screens the program showed, in order, from its trace.
+let ecransMontres = [];
+
+async function ouvrirPage(navigateur) {
+  const page = await navigateur.newPage();
+  page.on("pageerror", (e) => console.log("erreur de la page :", e.message));
+  page.on("console", (m) => {
+    const [evenement, ecran] = m.text().split(" ");
+    if (evenement === "premiere-image") ecransMontres.push(ecran);
+  });
+  await ecouter(page);
+  return page;
+}
+
+async function attendreEcran(ecran, ms) {
+  for (let attendu = 0; attendu < ms; attendu += 100) {
+    if (ecransMontres.at(-1) === ecran) return true;
+    await pause(100);
+  }
+  return false;
+}
+
+// The menu picture's name (after bouton_ and fin_), the game's screen, and
+// for a betting game the answer clicked before each try to leave: a game
+// locks its way out while a bet is open, until the bet is answered.
+const jeux = [["pendu", "pendu"], ["mot", "mot_a_trouver"], ["1lettre", "unelettre"], ["phrase", "phrase"],
+  ["mystere", "mot_mysterieux"], ["anagramme", "anagramme"], ["lettre", "lettre_en_trop"], ["2mots", "deux_mots"],
+  ["familles", "familles"], ["musique", "musique"], ["codes", "codes"], ["masculin", "masculin", "reponse1", [0]],
+  ["nombre", "nbre_lettres", "reponse", [0]], ["voyelles", "voyelles", "reponse", [0]],
+  ["bonneteau", "bonneteau", "bonnet", [0, 1, 2]]];
+
+async function ouvrirEtQuitter(page, [nom, ecran, reponse, indexes]) {
+  await cliquerSur(page, "depart", `bouton_${nom}`);
+  if (!(await attendreEcran(ecran, 10000))) echec(`${ecran} ne s'ouvre pas depuis le menu`);
+  await pause(2000);  // the game's guide welcomes the player
+  await capturer(page, `jeu-${ecran}.png`);
+  for (let essai = 0; essai < 20; essai++) {
+    if (reponse) await cliquerSur(page, ecran, reponse, indexes[essai % indexes.length]);
+    await cliquerSur(page, ecran, `fin_${nom}`);
+    if (await attendreEcran("depart", 1500)) return;
+  }
+  echec(`${ecran} ne rend pas la main au menu`);
+}
+
 // Every sound buffer the page hands to the speakers is looked at: those with
 // a sample above a whisper are counted as heard.
 function ecouter(page) {
@@ -183,9 +229,7 @@ let navigateur;
 try {
   await attendreServeur();
   navigateur = await lancerChromium(profil);
-  let page = await navigateur.newPage();
-  page.on("pageerror", (e) => console.log("erreur de la page :", e.message));
-  await ecouter(page);
+  let page = await ouvrirPage(navigateur);
 
   console.log("Premier lancement : Léa écrit son prénom du doigt et gagne un mot du pendu.");
   await lancer(page);
@@ -213,15 +257,17 @@ try {
   await pause(3000);
   await gagnerLePendu(page, motsDuPendu[1]);
   await page.close();
-  page = await navigateur.newPage();
-  page.on("pageerror", (e) => console.log("erreur de la page :", e.message));
+  page = await ouvrirPage(navigateur);
   await lancer(page);
   await capturer(page, "7-apres-fermeture.png");
   await verifierLea(page, 20, 2);
 
-  console.log("SORTIE : la page dit au revoir.");
+  console.log("Les quinze jeux s'ouvrent depuis le menu et lui rendent la main.");
   await cliquerSur(page, "choix_joueur", "carte", 0);
   await pause(3000);
+  for (const jeu of jeux) await ouvrirEtQuitter(page, jeu);
+
+  console.log("SORTIE : la page dit au revoir.");
   await cliquerSur(page, "depart", "fin");
   await pause(3000);
   await capturer(page, "8-sortie.png");
