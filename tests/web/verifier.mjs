@@ -109,12 +109,17 @@ async function taper(page, forme, mot, appuyer = cliquer) {
   }
 }
 
-// The screens the program showed, in order, from its trace.
+// The screens the program showed, in order, from its trace; and the page's
+// errors, each one a fault even when the visit goes on.
 let ecransMontres = [];
+const erreursDeLaPage = [];
 
 async function ouvrirPage(navigateur) {
   const page = await navigateur.newPage();
-  page.on("pageerror", (e) => console.log("erreur de la page :", e.message));
+  page.on("pageerror", (e) => {
+    console.log("erreur de la page :", e.message);
+    erreursDeLaPage.push(e.message);
+  });
   page.on("console", (m) => {
     const [evenement, ecran] = m.text().split(" ");
     if (evenement === "premiere-image") ecransMontres.push(ecran);
@@ -273,6 +278,7 @@ try {
   await capturer(page, "8-sortie.png");
   const adieu = await accueil(page);
   if (!adieu.startsWith("Au revoir")) echec(`après SORTIE, la page dit « ${adieu} »`);
+  if (erreursDeLaPage.length) echec(`erreurs de la page :\n${erreursDeLaPage.join("\n")}`);
 } finally {
   await navigateur?.close();
   serveur.kill();
