@@ -214,6 +214,13 @@ async function verifierLea(page, score, position) {
   console.log(`Léa est dans le navigateur : ${score} points, pendu à ${position}.`);
 }
 
+// The page opened again: Léa's card is on screen, and her file is checked.
+async function retrouverLea(page, capture, score, position) {
+  await lancer(page);
+  await capturer(page, capture);
+  await verifierLea(page, score, position);
+}
+
 // From the menu: the hangman, its word played letter by letter; the last
 // letter wins. The sound is checked on the way.
 async function gagnerLePendu(page, mot) {
@@ -253,9 +260,7 @@ try {
   await capturer(page, "5-pendu-gagne.png");
 
   console.log("Rechargement : Léa et ses points sont revenus.");
-  await lancer(page);
-  await capturer(page, "6-retour.png");
-  await verifierLea(page, 10, 1);
+  await retrouverLea(page, "6-retour.png", 10, 1);
 
   console.log("Un deuxième mot gagné, puis l'onglet fermé aussitôt.");
   await cliquerSur(page, "choix_joueur", "carte", 0);
@@ -263,9 +268,7 @@ try {
   await gagnerLePendu(page, motsDuPendu[1]);
   await page.close();
   page = await ouvrirPage(navigateur);
-  await lancer(page);
-  await capturer(page, "7-apres-fermeture.png");
-  await verifierLea(page, 20, 2);
+  await retrouverLea(page, "7-apres-fermeture.png", 20, 2);
 
   console.log("Les quinze jeux s'ouvrent depuis le menu et lui rendent la main.");
   await cliquerSur(page, "choix_joueur", "carte", 0);
