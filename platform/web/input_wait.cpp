@@ -35,8 +35,7 @@ bool input_queued() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRST
 }  // namespace
 
 bool wait_for_input(std::uint32_t ms) {
-    static const bool ecoute = (SDL_AddEventWatch(reveiller, nullptr), true);
-    (void)ecoute;
+    [[maybe_unused]] static const bool ecoute = (SDL_AddEventWatch(reveiller, nullptr), true);
     dormir(static_cast<int>(ms));
     return input_queued();
 }
