@@ -111,7 +111,7 @@ async function taper(page, forme, mot, appuyer = cliquer) {
 
 // The screens the program showed, in order, from its trace; and the page's
 // errors, each one a fault even when the visit goes on.
-let ecransMontres = [];
+const ecransMontres = [];
 const erreursDeLaPage = [];
 
 async function ouvrirPage(navigateur) {
