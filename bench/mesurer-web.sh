@@ -8,5 +8,5 @@ cd "$racine"
 LEXIRAMA_WEB_SERVIR=0 scripts/web.sh > /dev/null
 (cd tests/web && npm ci --no-audit --no-fund --silent)
 echo "== charge de la machine avant : $(uptime)"
-node bench/web/mesurer.mjs build-web
+node bench/web/mesurer.mjs build-web build
 echo "== charge de la machine après : $(uptime)"

@@ -9,20 +9,17 @@
 //   the copy of the players' folder to the browser's storage, which every
 //     save waits for twice (the written file, then the folder);
 //   the download, each file as served and compressed.
-//   node bench/web/mesurer.mjs build-web
-import { spawn } from "node:child_process";
+//   node bench/web/mesurer.mjs build-web build
 import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { gzipSync } from "node:zlib";
 
 // The browser test's own driver (tests/web/node_modules).
-import { cliquer, lancerChromium } from "../../tests/web/navigateur.mjs";
+import { attendreInvitation, controles, lancerChromium, pause, servir } from "../../tests/web/navigateur.mjs";
 
 const dossier = path.resolve(process.argv[2] ?? "build-web");
-const port = 9000 + Math.floor(Math.random() * 1000);
-const adresse = `http://127.0.0.1:${port}/?trace`;
-const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+const { cliquerSur } = controles(path.resolve(process.argv[3] ?? "build"));
 const maintenant = () => performance.now();
 
 // The program's trace lines, with the moment each reached the console.
@@ -39,16 +36,11 @@ function attendreTrace(evenement, ecran, depuis) {
   });
 }
 
-async function invitation(page) {
-  await page.waitForFunction(() => document.getElementById("accueil").textContent === "Cliquez pour jouer",
-                             { timeout: 60000, polling: 10 });
-}
-
 // From the address to the invitation, then from the click to the complete name screen.
 async function demarrer(page, aller) {
   const debut = maintenant();
   await aller();
-  await invitation(page);
+  await attendreInvitation(page);
   const invite = maintenant();
   await page.click("#accueil");
   const complet = await attendreTrace("image-complete", "demande_prenom", invite);
@@ -108,12 +100,10 @@ function telechargement() {
   console.log(`== téléchargement : ${mo(compresse)} Mo compressé (${mo(brut)} Mo en fichiers)`);
 }
 
-const serveur = spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", dossier, String(port)],
-                      { stdio: "ignore" });
+const { serveur, adresse } = await servir(dossier, 9000);
 const profil = mkdtempSync(path.join(tmpdir(), "lexirama-mesure-"));
 let navigateur;
 try {
-  await pause(1000);
   navigateur = await lancerChromium(profil);
   const page = await navigateur.newPage();
   page.on("console", (m) => traces.push({ texte: m.text(), moment: maintenant() }));
@@ -129,13 +119,10 @@ try {
   console.log("== processeur au repos");
   await pause(8000);
   await processeur(navigateur, "écran du prénom");
-  for (const lettre of "LEA") {
-    const rang = lettre.charCodeAt(0) - "A".charCodeAt(0);
-    await cliquer(page, 103 + (rang % 13) * 36.25, rang < 13 ? 334 : 370);
-  }
-  await cliquer(page, 562, 437);  // VALIDER
+  for (const lettre of "LEA") await cliquerSur(page, "demande_prenom", "lettre", lettre.charCodeAt(0) - "A".charCodeAt(0));
+  await cliquerSur(page, "demande_prenom", "fin_mot");
   await pause(3000);
-  await cliquer(page, 320, 160);  // a picture
+  await cliquerSur(page, "choix_joueur", "personnage", 2);
   await pause(10000);
   await processeur(navigateur, "menu");
   await copieDesJoueurs(page);

@@ -14,19 +14,15 @@
 // words to play in the word file, both from the desktop build. The screens
 // met on the way are saved as pictures to look at.
 //   node tests/web/verifier.mjs build-web build [dossier des captures]
-import { execFileSync, spawn } from "node:child_process";
+import { execFileSync } from "node:child_process";
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
-import { cliquer, lancerChromium, toucher } from "./navigateur.mjs";
+import { attendreInvitation, cliquer, controles, lancerChromium, pause, servir, toucher } from "./navigateur.mjs";
 
 const dossier = path.resolve(process.argv[2] ?? "build-web");
 const natif = path.resolve(process.argv[3] ?? "build");
 const captures = path.resolve(process.argv[4] ?? path.join(dossier, "captures"));
-const port = 8000 + Math.floor(Math.random() * 1000);
-// With "?trace" the program names in the console each screen it shows.
-const adresse = `http://127.0.0.1:${port}/?trace`;
-const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 
 function echec(message) {
   throw new Error(message);
@@ -38,15 +34,7 @@ function outil(nom, ...args) {
   return execFileSync(path.join(natif, "tests", nom), args, { cwd: natif, encoding: "utf8" });
 }
 
-// "form control index" → the middle of the control on the 640 × 480 screen.
-const formes = new Map(outil("e2e/lexirama_formes").trim().split("\n").map((ligne) => {
-  const [forme, controle, index, x, y, l, h] = ligne.split(" ");
-  return [`${forme} ${controle} ${index}`, { x: +x + l / 2, y: +y + h / 2 }];
-}));
-
-function centre(forme, controle, index = -1) {
-  return formes.get(`${forme} ${controle} ${index}`) ?? echec(`pas de contrôle ${forme}.${controle}(${index})`);
-}
+const { centre, cliquerSur } = controles(natif);
 
 const motsDuPendu = outil("web/lexirama_mots_du_pendu", path.join(natif, "datas", "11.bin"), "2").trim().split("\n");
 
@@ -61,29 +49,13 @@ function lireJoueur(octets) {
 
 // ------------------------------------------------------------ the page
 
-function servir() {
-  return spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", dossier, String(port)],
-               { stdio: "ignore" });
-}
-
-async function attendreServeur() {
-  for (let essai = 0; essai < 50; essai++) {
-    try {
-      if ((await fetch(adresse)).ok) return;
-    } catch {}
-    await pause(100);
-  }
-  echec("le serveur ne répond pas");
-}
-
 async function accueil(page) {
   return page.$eval("#accueil", (e) => (e.hidden ? "" : e.textContent));
 }
 
 async function lancer(page) {
   await page.goto(adresse);
-  await page.waitForFunction(() => document.getElementById("accueil").textContent === "Cliquez pour jouer",
-                             { timeout: 60000 });
+  await attendreInvitation(page);
   await page.click("#accueil");
   await pause(6000);
   const message = await accueil(page);
@@ -95,11 +67,6 @@ async function capturer(page, nom) {
   await page.screenshot({ path: fichier });
   console.log(`Capture : ${fichier}`);
 }
-
-const cliquerSur = (page, ...controle) => {
-  const { x, y } = centre(...controle);
-  return cliquer(page, x, y);
-};
 
 // A word on a screen's alphabet, each letter once, by mouse or by touch.
 async function taper(page, forme, mot, appuyer = cliquer) {
@@ -235,11 +202,10 @@ async function gagnerLePendu(page, mot) {
 // ------------------------------------------------------------ the visit
 
 mkdirSync(captures, { recursive: true });
-const serveur = servir();
+const { serveur, adresse } = await servir(dossier, 8000);
 const profil = mkdtempSync(path.join(tmpdir(), "lexirama-chromium-"));
 let navigateur;
 try {
-  await attendreServeur();
   navigateur = await lancerChromium(profil);
   let page = await ouvrirPage(navigateur);
 
